@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+#include "mainwindow/TMainForm.h"
+#include "shell/AppFolders.h"
+#include "shell/ProductInfo.h"
+#include "shell/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <iostream>
+
+using namespace quillora;
+
+namespace {
+
+std::string ProgramFolder() { return WithSlash(QCoreApplication::applicationDirPath().toStdString()); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsExportCommand(args)) {
+        QCoreApplication app(argc, argv);
+        ExportOptions options;
+        const std::string error = ParseExportOptions(args, options);
+        if (!error.empty()) {
+            std::cerr << "quillora: " << error << "\n" << UsageText();
+            return 2;
+        }
+        return RunExport(options, ProgramFolder());
+    }
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::cout << UsageText();
+            return 0;
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillora"));
+    QApplication::setOrganizationName(QStringLiteral("Tessaro"));
+    const std::string prog = ProgramFolder();
+    const AppFolders folders = AppFolders::ForProgram(prog);
+    ProductInfo product = ProductInfo::Read(folders.prog);
+    QtUserDialogs dialogs;
+    const QString argument = args.empty() ? QString() : QString::fromLocal8Bit(argv[1]);
+    TMainForm form(folders, dialogs, product, argument);
+    dialogs.SetParent(&form);
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,92 @@
+#include "shell/QtUserDialogs.h"
+
+#include "render/Cp1252.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace quillora {
+namespace {
+
+QString Q(const std::string& s) { return Cp1252ToQString(s); }
+
+QString Title(const std::string& title) {
+    return title.empty() ? QStringLiteral("Quillora pro") : Q(title);
+}
+
+}  // namespace
+
+QStringList QtFilters(const std::string& filter) {
+    const QStringList parts = Q(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return out;
+}
+
+void QtUserDialogs::Error(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, Title(title), Q(text), QMessageBox::Ok, parent_);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+void QtUserDialogs::Information(const std::string& text) {
+    QMessageBox::information(parent_, QStringLiteral("Information"), Q(text));
+}
+
+void QtUserDialogs::Message(const std::string& text) {
+    QMessageBox::information(parent_, QStringLiteral("Quillora pro"), Q(text));
+}
+
+Answer QtUserDialogs::Question(const std::string& title, const std::string& text) {
+    const auto r = QMessageBox::question(parent_, Title(title), Q(text), QMessageBox::Yes | QMessageBox::No);
+    return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::optional<FileDialogResult> QtUserDialogs::OpenFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, Q(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const QStringList filters = QtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.initialDir.empty()) dialog.setDirectory(QString::fromStdString(request.initialDir));
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FileDialogResult{dialog.selectedFiles().front().toStdString(),
+                            static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+std::optional<FileDialogResult> QtUserDialogs::SaveFile(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_, Q(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    const QStringList filters = QtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.initialDir.empty()) dialog.setDirectory(QString::fromStdString(request.initialDir));
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return FileDialogResult{dialog.selectedFiles().front().toStdString(),
+                            static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+bool QtUserDialogs::OpenWithShell(const std::string& pathOrUrl) {
+    const QString target = QString::fromStdString(pathOrUrl);
+    const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl(target);
+    return QDesktopServices::openUrl(url);
+}
+
+void QtUserDialogs::BeginBusy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtUserDialogs::EndBusy() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace quillora
