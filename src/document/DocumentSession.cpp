@@ -79,6 +79,17 @@ NewsBlock BlockFromLines(const std::vector<std::string>& raw, const std::string&
     return b;
 }
 
+NewsBlock ReadBlock(const std::string& workFile, const std::string& progFolder) {
+    const auto lines = SplitLines(ReadFileBytes(workFile));
+    NewsBlock b = BlockFromLines(lines, progFolder);
+    b.Headline = Trim(b.Headline);
+    b.PicturePath = Trim(ResolveStartPath(Trim(lines.size() > 1 ? lines[1] : std::string()), progFolder));
+    b.LinkText = Trim(b.LinkText);
+    b.URL = Trim(b.URL);
+    b.Body = ConvertString(Trim(b.Body));
+    return b;
+}
+
 void DocumentSession::ShowBlock(int n) {
     doc_.editor = BlockFromLines(store_.ReadLines(n), folders_.prog);
     NotifyEditor();

@@ -81,4 +81,8 @@ private:
 // The editor fields of a block from its work-file lines (five, six or seven).
 NewsBlock BlockFromLines(const std::vector<std::string>& lines, const std::string& progFolder);
 
+// A work file as the page generator and the exporters see it: every field trimmed,
+// "$STARTPATH$" resolved, the body repaired with ConvertString. Throws FileError.
+NewsBlock ReadBlock(const std::string& workFile, const std::string& progFolder);
+
 }  // namespace quillora
