@@ -5,6 +5,8 @@
 #include "render/TextConversions.h"
 #include "shell/TextCatalogue.h"
 
+#include <filesystem>
+
 namespace quillora {
 
 DocumentSession::DocumentSession(AppFolders folders, UserDialogs& dialogs)
@@ -54,6 +56,89 @@ void DocumentSession::Select(int index) {
     } catch (const FileError& e) {
         dialogs_.Error(GetText("IDS_200"), e.what());
     }
+}
+
+std::vector<std::string> DocumentSession::EditorLines() const {
+    const NewsBlock& e = doc_.editor;
+    return {e.Headline, e.PicturePath, e.LinkText, e.URL, e.PictureSide == "right" ? "right" : "left", e.Body};
+}
+
+bool DocumentSession::RewriteAndReload() {
+    try {
+        quillora::SaveTemplate(doc_.currentFile, doc_.settings, store_);
+    } catch (const FileError& e) {
+        dialogs_.Error(GetText("IDS_200"), e.what());
+        return false;
+    }
+    LoadSettings();
+    LoadBlocks();
+    return true;
+}
+
+bool DocumentSession::CommitBlock() {
+    SyncEditors();
+    const int i = doc_.selectedBlock;
+    if (i >= 0 && i < static_cast<int>(doc_.blockList.size())) {
+        try {
+            store_.WriteLines(i + 1, EditorLines());
+        } catch (const FileError& e) {
+            dialogs_.Error(GetText("IDS_200"), e.what());
+            return false;
+        }
+    }
+    return RewriteAndReload();
+}
+
+void DocumentSession::NewBlock() {
+    doc_.modified = true;
+    ClearUndoSnapshots();
+    CommitBlock();
+    doc_.editor = NewsBlock();
+    NotifyEditor();
+    doc_.blockList.push_back(GetText("IDS_9"));
+    doc_.selectedBlock = static_cast<int>(doc_.blockList.size()) - 1;
+    doc_.editorVisible = true;
+    NotifyList();
+}
+
+void DocumentSession::DeleteBlock() {
+    doc_.modified = true;
+    ClearUndoSnapshots();
+    const int i = doc_.selectedBlock;
+    if (i < 0 || i >= static_cast<int>(doc_.blockList.size())) {
+        dialogs_.Error(GetText("IDS_200"), GetText("IDS_10"));
+        return;
+    }
+    doc_.blockList.erase(doc_.blockList.begin() + i);
+    std::error_code ec;
+    std::filesystem::remove(store_.BlockFileName(i + 1), ec);
+    if (doc_.blockList.empty()) doc_.editorVisible = false;
+    NotifyList();
+    RewriteAndReload();
+}
+
+void DocumentSession::MoveBlock(bool up) {
+    const NewsBlock& e = doc_.editor;
+    if (e.Headline.empty() && e.Body.empty() && e.PicturePath.empty()) {
+        dialogs_.Information(GetText("IDS_83"));
+        return;
+    }
+    const int count = static_cast<int>(doc_.blockList.size());
+    const int s = doc_.selectedBlock;
+    if (s < 0 || s >= count) return;
+    const int t = up ? (s == 0 ? count - 1 : s - 1) : (s == count - 1 ? 0 : s + 1);
+    try {
+        // A block created but not yet committed has no work file; it moves all the same.
+        if (!FileExists(store_.BlockFileName(s + 1))) store_.WriteLines(s + 1, EditorLines());
+        if (s != t) store_.Swap(s + 1, t + 1);
+    } catch (const FileError& err) {
+        dialogs_.Error(GetText("IDS_200"), err.what());
+        return;
+    }
+    doc_.modified = true;
+    if (!RewriteAndReload()) return;
+    doc_.selectedBlock = t;
+    NotifyList();
 }
 
 NewsBlock BlockFromLines(const std::vector<std::string>& raw, const std::string& progFolder) {

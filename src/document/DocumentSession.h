@@ -50,6 +50,16 @@ public:
 
     // The block list's click: shows the selected block, or asks for a selection.
     void Select(int index);
+
+    // Writes the selected block from the editor to its work file, then rewrites the
+    // current file and reads it back (work files renumbered, no block selected).
+    // False when the template could not be written; the user has been told.
+    bool CommitBlock();
+
+    // The block buttons.
+    void NewBlock();
+    void DeleteBlock();
+    void MoveBlock(bool up);
     // Loads work file n into the editor. Throws FileError when it cannot be read.
     void ShowBlock(int n);
 
@@ -61,6 +71,9 @@ public:
     }
 
 private:
+    bool RewriteAndReload();
+    std::vector<std::string> EditorLines() const;
+
     void NotifySettings() {
         if (listener_) listener_->SettingsLoaded();
     }

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -340,6 +341,9 @@ QWidget* TMainForm::BuildBlockEditor() {
     wl->addWidget(HTMLPanel);
     rve = Named(new QTextEdit, "rve");
     rve->setAcceptRichText(true);
+    // Until the rich-text bridge writes back into the source, the body is edited on
+    // the "HTML" tab; typing here would be lost at the next commit.
+    rve->setReadOnly(true);
     wl->addWidget(rve, 1);
 
     auto* sl = new QVBoxLayout(TabSheet10);
@@ -720,6 +724,16 @@ void TMainForm::WireUpdateRules() {
 
     connect(AdvToolBarPager1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 
+    ListBox1->installEventFilter(this);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
+        if (!refreshing_) ListBox1Click();
+    });
+    connect(NewBitBtn, &QPushButton::clicked, this, &TMainForm::NewBitBtnClick);
+    connect(DeleteBitBtn, &QPushButton::clicked, this, &TMainForm::DeleteBitBtnClick);
+    connect(BitBtn6, &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TMainForm::BitBtn7Click);
+    connect(pgc1, &QTabWidget::currentChanged, this, [this] { ShowEditorPanels(); });
+
     auto languageChosen = [this](QAction* item) {
         Deutsch1->setChecked(false);
         English1->setChecked(false);
@@ -743,6 +757,41 @@ void TMainForm::ApplyVisibility() {
     DateEdit->setEnabled(s.DateOn);
     DateAnzeigeEdit->setEnabled(s.DateOn);
 }
+
+// ---------------------------------------------------------------- blocks
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox1 && event->type() == QEvent::FocusIn && !session_.loading) CommitBlock();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ShowEditorPanels() {
+    const bool wysiwyg = pgc1->currentWidget() == TabSheet9;
+    HTMLPanel->setVisible(wysiwyg);
+    TextPanel->setVisible(!wysiwyg);
+}
+
+bool TMainForm::CommitBlock() {
+    QWidget* tab = pgc1->currentWidget();
+    const bool ok = session_.CommitBlock();
+    pgc1->setCurrentWidget(tab);
+    ShowEditorPanels();
+    return ok;
+}
+
+void TMainForm::ListBox1Click() {
+    WebBrowser4->ShowBlank();
+    session_.Select(ListBox1->currentRow());
+}
+
+void TMainForm::NewBitBtnClick() {
+    session_.NewBlock();
+    HeadLineEdit->setFocus();
+}
+
+void TMainForm::DeleteBitBtnClick() { session_.DeleteBlock(); }
+void TMainForm::BitBtn6Click() { session_.MoveBlock(true); }
+void TMainForm::BitBtn7Click() { session_.MoveBlock(false); }
 
 // ---------------------------------------------------------------- mirroring
 

@@ -59,6 +59,19 @@ public:
     // Pager page change: the dispatch of preview and send pages.
     void PageControl1Change();
 
+    // Commits the block in the editor and keeps the editor's tab (ListBox1Enter).
+    bool CommitBlock();
+
+    // Block list and block buttons.
+    void ListBox1Click();
+    void NewBitBtnClick();
+    void DeleteBitBtnClick();
+    void BitBtn6Click();
+    void BitBtn7Click();
+
+    bool PreviewShown() const { return previewShown_; }
+    int PreviewCounter() const { return previewCounter_; }
+
     // Controls, by their designer names.
     QTabWidget* AdvToolBarPager1 = nullptr;
     QWidget* AdvToolBarPager11 = nullptr;
@@ -197,6 +210,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // DocumentSession::Listener
@@ -220,7 +234,11 @@ private:
     bool OpenStartArgument(const std::string& file);
     void OpenStartTemplate();
 
+    void ShowEditorPanels();
+
     // Steps that later parts of the program fill.
+    void SendSingleMail();
+    void StartBulkMail();
     void RestoreWindowPos();
     void SetupOutlookSession();
     void SetMailMenuCaptions();
@@ -239,6 +257,8 @@ private:
     bool outlookAvailable_ = false;
     bool refreshing_ = false;
     bool shownOnce_ = false;
+    bool previewShown_ = false;
+    int previewCounter_ = 0;
     QButtonGroup* alignGroups_[3] = {nullptr, nullptr, nullptr};
 };
 
