@@ -1,12 +1,17 @@
 #include "app/CommandLine.h"
 
 #include "document/DocumentSession.h"
+#include "delivery/RssFeed.h"
+#include "delivery/TextVersion.h"
 #include "document/TextFile.h"
+#include "render/PageGenerator.h"
+#include "render/PictureMode.h"
 #include "render/Cp1252.h"
 #include "shell/AppFolders.h"
 #include "shell/Startup.h"
 #include "shell/TextCatalogue.h"
 
+#include <QDateTime>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -27,6 +32,9 @@ public:
     }
     std::optional<FileDialogResult> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<FileDialogResult> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    Answer SaveChangesPrompt() override { return Answer::Cancel; }
+    std::optional<int> ChooseColor(int) override { return std::nullopt; }
+    std::optional<std::string> ChooseSample() override { return std::nullopt; }
     bool OpenWithShell(const std::string&) override { return false; }
 
 private:
@@ -152,9 +160,40 @@ int RunExport(const ExportOptions& o, const std::string& programFolder) {
     session.LoadBlocks();
     session.loading = false;
 
+    const std::string dateText = o.date.empty() ? NewsletterDateText(QDate::currentDate()) : Utf8ToCp1252(o.date);
+    QDateTime moment = QDateTime::currentDateTime();
+    if (!o.now.empty()) {
+        moment = QDateTime::fromString(QString::fromStdString(o.now), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        if (!moment.isValid()) {
+            std::cerr << "quillora: " << L("--now erwartet \"JJJJ-MM-TT hh:mm:ss\"", "--now takes \"YYYY-MM-DD HH:MM:SS\"")
+                      << "\n";
+            return 2;
+        }
+    }
+    if (!o.externalBase.empty()) {
+        RunPictureMode().externalImages = true;
+        RunPictureMode().imageBaseURL = Utf8ToCp1252(o.externalBase);
+    }
+    const NewsletterDocument& doc = session.Doc();
     try {
         if (o.format == "qrx") {
             session.SaveTemplate(out);
+            return 0;
+        }
+        if (o.format == "html") {
+            if (!MakeHTML(out, doc, session.Store(), folders.prog, dateText)) {
+                std::cerr << "quillora: " << L("die Seite kann nicht geschrieben werden: ", "cannot write the page: ")
+                          << out << "\n";
+                return 1;
+            }
+            return 0;
+        }
+        if (o.format == "txt") {
+            WriteTextExport(out, doc, session.Store(), folders.prog, folders.temp, dateText);
+            return 0;
+        }
+        if (o.format == "rss") {
+            WriteRssFeed(out, doc, session.Store(), folders.prog, moment);
             return 0;
         }
     } catch (const FileError& e) {
