@@ -1,44 +1,30 @@
 #include "shell/TextCatalogue.h"
 
 #include "render/Cp1252.h"
-
-#include <map>
+#include "shell/Catalogue.h"
 
 namespace quillora {
 namespace {
 
-struct Pair {
-    const char* german;
-    const char* english;
-};
-
-const std::map<std::string, Pair>& MainTexts() {
-    static const std::map<std::string, Pair> texts = {
-        {"IDS_0", {"mit Windows Mail versenden", "send with Windows Mail"}},
-        {"IDS_2", {"EML Datei speichern...", "Save as EML File..."}},
-        {"IDS_9", {"Neue  Meldung:", "New Message:"}},
-        {"IDS_10", {"Bitte zuerst einen Block zum Löschen auswählen!", "Please select a Newsblock before deleting"}},
-        {"IDS_11", {"Bitte zuerst einen Block zum Bearbeiten auswählen!", "Please select a Newsblock before editing"}},
-        {"IDS_83", {"Achtung! Es können keine leeren Blöcke verschoben werden!", "Attention! Empty blocks cannot be moved!"}},
-        {"IDS_200", {"Fehler", "Error"}},
-    };
-    return texts;
-}
-
 Language g_language = Language::German;
+
+std::string Lookup(const std::string& catalogue, TextKind kind, const std::string& key) {
+    const Catalogue* c = FindCatalogue(catalogue);
+    const TextPair* text = c ? c->Find(kind, key) : nullptr;
+    return text ? Utf8ToCp1252(text->In(g_language)) : key;
+}
 
 }  // namespace
 
 Language ActiveLanguage() { return g_language; }
 void SetActiveLanguage(Language language) { g_language = language; }
 
-std::string GetText(const std::string& key) {
-    const auto& texts = MainTexts();
-    const auto it = texts.find(key);
-    if (it == texts.end()) return key;
-    const char* text = it->second.german;
-    if (g_language == Language::English && *it->second.english) text = it->second.english;
-    return Utf8ToCp1252(text);
+std::string GetText(const std::string& key) { return Lookup("TMainForm", TextKind::String, key); }
+
+std::string GetText(const std::string& catalogue, const std::string& key) {
+    return Lookup(catalogue, TextKind::String, key);
 }
+
+std::string DialogCaption(const std::string& name) { return Lookup("TRegForm", TextKind::Dialog, name); }
 
 }  // namespace quillora
