@@ -2,6 +2,7 @@
 
 #include "document/TemplateFile.h"
 #include "document/TextFile.h"
+#include "render/SubjectRules.h"
 #include "render/TextConversions.h"
 #include "shell/TextCatalogue.h"
 
@@ -13,7 +14,12 @@ DocumentSession::DocumentSession(AppFolders folders, UserDialogs& dialogs)
     : folders_(std::move(folders)), store_(folders_.temp), dialogs_(dialogs) {}
 
 void DocumentSession::LoadSettings() {
+    const std::string subjectBefore = doc_.settings.Berteff;
     quillora::LoadSettings(doc_.currentFile, doc_, folders_.prog, folders_.images);
+    // A subject field that changes while a template is opened runs the subject rules,
+    // as typing does; the reload after a commit brings back the same text.
+    if (!loading && doc_.settings.Berteff != subjectBefore)
+        doc_.settings.Berteff = RunSubjectRules(doc_.settings.Berteff, false, dialogs_).text;
     NotifySettings();
 }
 

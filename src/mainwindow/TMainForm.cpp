@@ -1,11 +1,20 @@
 #include "mainwindow/TMainForm.h"
 
+#include "delivery/RssFeed.h"
+#include "delivery/TextVersion.h"
 #include "document/TemplateFile.h"
+#include "document/TemplatePaths.h"
 #include "document/TextFile.h"
 #include "mainwindow/ColorPanel.h"
 #include "mainwindow/PicturePreview.h"
 #include "render/Cp1252.h"
+#include "render/BorderWidth.h"
+#include "render/Colors.h"
+#include "render/PageGenerator.h"
+#include "render/SubjectRules.h"
 #include "render/TextConversions.h"
+#include "shell/LanguageSettings.h"
+#include "shell/QtLanguageDispatcher.h"
 #include "shell/Startup.h"
 #include "shell/TextCatalogue.h"
 
@@ -14,7 +23,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -28,6 +40,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -35,6 +48,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QUrl>
 #include <QWebEngineView>
 
 namespace quillora {
@@ -96,6 +110,7 @@ TMainForm::TMainForm(const AppFolders& folders, UserDialogs& dialogs, ProductInf
     BuildMenus();
     BuildFrame();
     WireUpdateRules();
+    QtLanguageDispatcher::Shared().Register(this, QStringLiteral("TMainForm"));
     FormCreate(argument);
 }
 
@@ -141,6 +156,12 @@ void TMainForm::BuildMenus() {
     OutlookVorlagespeichern1 =
         act(external, "OutlookVorlagespeichern1", QStringLiteral("Outlook Datei speichern..."));
     RSSFeedausNewsletter1 = act(expert, "RSSFeedausNewsletter1", QStringLiteral("RSS-Feed aus Newsletter"));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    mitOutlookversenden1 = act(PopupMenu1, "mitOutlookversenden1", QStringLiteral("mit Outlook versenden"));
+    mitOulookExpressversenden1 =
+        act(PopupMenu1, "mitOulookExpressversenden1", QStringLiteral("mit Outlook Express versenden"));
 
     auto* language = bar->addMenu(QStringLiteral("Language"));
     language->setObjectName(QStringLiteral("Language1"));
@@ -191,7 +212,12 @@ void TMainForm::BuildFrame() {
     AdvGlowButton2->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     AdvGlowButton3->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     HilfeGlowButton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    StartMailBitBtn = Button("StartMailBitBtn", QStringLiteral("Einzelmail versenden"));
+    ZusatzProgrammeBitBtn = Button("ZusatzProgrammeBitBtn", QStringLiteral("Serienmail Programm starten"));
     for (auto* b : {DBAdvGlowButton1, AdvGlowButton2, AdvGlowButton3, SpeichernUnterBitBtn}) tools->addWidget(b);
+    tools->addSpacing(16);
+    tools->addWidget(StartMailBitBtn);
+    tools->addWidget(ZusatzProgrammeBitBtn);
     tools->addStretch(1);
     tools->addWidget(HilfeGlowButton);
     outer->addWidget(AdvToolBar1);
@@ -239,7 +265,7 @@ QWidget* TMainForm::BuildNewsPage() {
     auto* left = new QWidget;
     auto* ll = new QVBoxLayout(left);
     ll->setContentsMargins(0, 0, 0, 0);
-    auto* listLabel = new QLabel(QStringLiteral("Meldungen des Newsletters:"));
+    auto* listLabel = Named(new QLabel(QStringLiteral("Meldungen des Newsletters:")), "BlockListLabel");
     ll->addWidget(listLabel);
     ListBox1 = Named(new QListWidget, "ListBox1");
     ListBox1->setMinimumWidth(240);
@@ -286,11 +312,11 @@ QWidget* TMainForm::BuildBlockEditor() {
     HeadLineEdit = Edit("HeadLineEdit");
     LinkTextEdit = Edit("LinkTextEdit");
     URLEdit = Edit("URLEdit");
-    fields->addWidget(new QLabel(QStringLiteral("Überschrift:")), 0, 0);
+    fields->addWidget(Named(new QLabel(QStringLiteral("Überschrift:")), "HeadLineLabel"), 0, 0);
     fields->addWidget(HeadLineEdit, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Linktext:")), 1, 0);
+    fields->addWidget(Named(new QLabel(QStringLiteral("Linktext:")), "LinkTextLabel"), 1, 0);
     fields->addWidget(LinkTextEdit, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Link-Adresse:")), 2, 0);
+    fields->addWidget(Named(new QLabel(QStringLiteral("Link-Adresse:")), "URLLabel"), 2, 0);
     fields->addWidget(URLEdit, 2, 1);
 
     auto* picture = Named(new QGroupBox(QStringLiteral("Bild der Meldung")), "GroupBox8");
@@ -395,8 +421,7 @@ QWidget* TMainForm::BuildHeaderFooterPage() {
     ComboBox2 = Named(new QComboBox, "ComboBox2");
     ComboBox2->setEditable(true);
     ComboBox2->setToolTip(QStringLiteral("Wählen Sie Ihre Betreff Erweiterung"));
-    for (const char* s : {"Betreff erweitern", "[Newsletter]", "[Werbung]", "[Werbemail]", "[Kundeninformation]", "[Information]"})
-        ComboBox2->addItem(QString::fromUtf8(s));
+    for (const auto& word : SubjectExtensions()) ComboBox2->addItem(Q(word));
     BitBtn10 = Button("BitBtn10", QStringLiteral("?"));
     BitBtn10->setFixedWidth(32);
     Titel1Edit = Edit("Titel1Edit");
@@ -405,13 +430,13 @@ QWidget* TMainForm::BuildHeaderFooterPage() {
     DateEdit = Edit("DateEdit");
     DateAnzeigeEdit = Named(new QDateEdit, "DateAnzeigeEdit");
     DateAnzeigeEdit->setCalendarPopup(true);
-    hl->addWidget(new QLabel(QStringLiteral("Betreff der E-Mail:")), 0, 0);
+    hl->addWidget(Named(new QLabel(QStringLiteral("Betreff der E-Mail:")), "BetreffLabel"), 0, 0);
     hl->addWidget(BetreffEdit, 0, 1);
     hl->addWidget(ComboBox2, 0, 2);
     hl->addWidget(BitBtn10, 0, 3);
-    hl->addWidget(new QLabel(QStringLiteral("Anrede (1. Zeile):")), 1, 0);
+    hl->addWidget(Named(new QLabel(QStringLiteral("Anrede (1. Zeile):")), "Titel1Label"), 1, 0);
     hl->addWidget(Titel1Edit, 1, 1, 1, 3);
-    hl->addWidget(new QLabel(QStringLiteral("Überschrift / Einleitung:")), 2, 0);
+    hl->addWidget(Named(new QLabel(QStringLiteral("Überschrift / Einleitung:")), "Titel2Label"), 2, 0);
     hl->addWidget(Titel2Edit, 2, 1, 1, 3);
     hl->addWidget(DateCheckBox, 3, 0);
     auto* dateRow = new QHBoxLayout;
@@ -428,10 +453,10 @@ QWidget* TMainForm::BuildHeaderFooterPage() {
     ImpressumMailToEdit = Edit("ImpressumMailToEdit");
     ImpressumURLEdit = Edit("ImpressumURLEdit");
     HilfeBitBtn = Button("HilfeBitBtn", QStringLiteral("Was sollte ausgefüllt werden?"));
-    fl->addRow(QStringLiteral("Impressum:"), ImpressumEdit);
-    fl->addRow(QStringLiteral("Zusatztext:"), ZusatzEdit);
-    fl->addRow(QStringLiteral("Kontakt E-Mail:"), ImpressumMailToEdit);
-    fl->addRow(QStringLiteral("Homepage:"), ImpressumURLEdit);
+    fl->addRow(Named(new QLabel(QStringLiteral("Impressum:")), "ImpressumLabel"), ImpressumEdit);
+    fl->addRow(Named(new QLabel(QStringLiteral("Zusatztext:")), "ZusatzLabel"), ZusatzEdit);
+    fl->addRow(Named(new QLabel(QStringLiteral("Kontakt E-Mail:")), "ImpressumMailToLabel"), ImpressumMailToEdit);
+    fl->addRow(Named(new QLabel(QStringLiteral("Homepage:")), "ImpressumURLLabel"), ImpressumURLEdit);
     fl->addRow(QString(), HilfeBitBtn);
     grid->addWidget(GroupBox2, 1, 0);
 
@@ -442,8 +467,8 @@ QWidget* TMainForm::BuildHeaderFooterPage() {
     UnsubScribeTextEdit = Edit("UnsubScribeTextEdit");
     helpbtn1 = Button("helpbtn1", QStringLiteral("?"));
     helpbtn1->setFixedWidth(32);
-    ul->addRow(QStringLiteral("Link:"), UnsubScribeLinkEdit);
-    ul->addRow(QStringLiteral("Linktext:"), UnsubScribeTextEdit);
+    ul->addRow(Named(new QLabel(QStringLiteral("Link:")), "UnsubScribeLinkLabel"), UnsubScribeLinkEdit);
+    ul->addRow(Named(new QLabel(QStringLiteral("Linktext:")), "UnsubScribeTextLabel"), UnsubScribeTextEdit);
     ul->addRow(QString(), helpbtn1);
     right->addWidget(GroupBox6);
 
@@ -488,7 +513,8 @@ QWidget* TMainForm::BuildGraphicsPage() {
     const char* previewNames[3] = {"WebBrowser1", "WebBrowser2", "WebBrowser3"};
 
     for (int g = 0; g < 3; ++g) {
-        auto* box = new QGroupBox(titles[g]);
+        const char* boxNames[3] = {"KopfGrafikBox", "TrennGrafikBox", "ImpressumGrafikBox"};
+        auto* box = Named(new QGroupBox(titles[g]), boxNames[g]);
         auto* bl = new QHBoxLayout(box);
         *previews[g] = new PicturePreview(QString::fromLatin1(previewNames[g]));
         (*previews[g])->setMinimumHeight(g == 0 ? 130 : 50);
@@ -530,7 +556,7 @@ QWidget* TMainForm::BuildColorsPage() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
 
-    auto* colors = new QGroupBox(QStringLiteral("Farben"));
+    auto* colors = Named(new QGroupBox(QStringLiteral("Farben")), "FarbenBox");
     auto* cl = new QGridLayout(colors);
     struct Row {
         QPushButton** button;
@@ -556,7 +582,7 @@ QWidget* TMainForm::BuildColorsPage() {
     cl->setColumnStretch(1, 1);
     grid->addWidget(colors, 0, 0);
 
-    auto* border = new QGroupBox(QStringLiteral("Rahmen"));
+    auto* border = Named(new QGroupBox(QStringLiteral("Rahmen")), "RahmenBox");
     auto* bl = new QHBoxLayout(border);
     BorderCheckBox = Named(new QCheckBox(QStringLiteral("Rahmen um Newsletter")), "BorderCheckBox");
     BorderLabel = Named(new QLabel(QStringLiteral("Rahmenstärke:")), "BorderLabel");
@@ -573,7 +599,7 @@ QWidget* TMainForm::BuildColorsPage() {
     bl->addStretch(1);
     grid->addWidget(border, 1, 0);
 
-    auto* font = new QGroupBox(QStringLiteral("Schrift"));
+    auto* font = Named(new QGroupBox(QStringLiteral("Schrift")), "SchriftBox");
     auto* fl = new QVBoxLayout(font);
     FontComboBox = Named(new QComboBox, "FontComboBox");
     FontComboBox->setEditable(true);
@@ -627,7 +653,7 @@ void TMainForm::WireUpdateRules() {
             Mark();
         });
     };
-    text(BetreffEdit, &Settings::Berteff);
+    connect(BetreffEdit, &QLineEdit::textChanged, this, &TMainForm::BetreffEditChange);
     text(Titel1Edit, &Settings::Titel1);
     text(Titel2Edit, &Settings::Titel2);
     text(DateEdit, &Settings::DateText);
@@ -733,14 +759,48 @@ void TMainForm::WireUpdateRules() {
     connect(BitBtn6, &QPushButton::clicked, this, &TMainForm::BitBtn6Click);
     connect(BitBtn7, &QPushButton::clicked, this, &TMainForm::BitBtn7Click);
     connect(pgc1, &QTabWidget::currentChanged, this, [this] { ShowEditorPanels(); });
+    connect(extDatei1, &QAction::triggered, this, &TMainForm::extDatei1Click);
 
-    auto languageChosen = [this](QAction* item) {
-        Deutsch1->setChecked(false);
-        English1->setChecked(false);
-        item->setChecked(true);
-    };
-    connect(Deutsch1, &QAction::triggered, this, [=, this] { languageChosen(Deutsch1); });
-    connect(English1, &QAction::triggered, this, [=, this] { languageChosen(English1); });
+    connect(StartMailBitBtn, &QPushButton::clicked, this, [this] { AdvToolBarPager1->setCurrentIndex(5); });
+    connect(ZusatzProgrammeBitBtn, &QPushButton::clicked, this, [this] { AdvToolBarPager1->setCurrentIndex(6); });
+    connect(NeueVorlage2, &QAction::triggered, this, &TMainForm::NeueVorlage2Click);
+    connect(Vorlageffnen2, &QAction::triggered, this, &TMainForm::Vorlageffnen2Click);
+    connect(DBAdvGlowButton1, &QPushButton::clicked, this, &TMainForm::Vorlageffnen2Click);
+    connect(Mustervorlageffnen1, &QAction::triggered, this, &TMainForm::Mustervorlageffnen1Click);
+    connect(AdvGlowButton2, &QPushButton::clicked, this, &TMainForm::Mustervorlageffnen1Click);
+    connect(Vorlagespeichern1, &QAction::triggered, this, &TMainForm::Vorlageppeichern1Click);
+    connect(AdvGlowButton3, &QPushButton::clicked, this, &TMainForm::Vorlageppeichern1Click);
+    connect(Vorlagespeichernunter2, &QAction::triggered, this, &TMainForm::Vorlagespeichernunter1Click);
+    connect(SpeichernUnterBitBtn, &QPushButton::clicked, this, &TMainForm::Vorlagespeichernunter1Click);
+
+    const std::pair<QPushButton*, ColorPanel*> colorControls[] = {
+        {TextcolorButton, TextColorPanel}, {LinkColorButton, LinkColorPanel},
+        {BKGColorButton, BKGColorPanel}, {BorderButton, BorderPanel}};
+    for (int i = 0; i < 4; ++i) {
+        connect(colorControls[i].first, &QPushButton::clicked, this, [this, i] { ColorButtonClick(i); });
+        connect(colorControls[i].second, &ColorPanel::clicked, this, [this, i] { ColorButtonClick(i); });
+    }
+    auto* arrows = static_cast<UpDown*>(BorderUpDown);
+    for (bool up : {true, false}) {
+        connect(up ? arrows->up : arrows->down, &QToolButton::clicked, this, [this, up] {
+            BorderEdit->setText(Q(StepBorderWidth(S(BorderEdit->text()), up)));
+            Doc().modified = true;
+        });
+    }
+    BorderEdit->installEventFilter(this);
+
+    auto& dialogs = session_.Dialogs();
+    connect(BitBtn10, &QPushButton::clicked, this, [&dialogs] { dialogs.Message(AdvertisingHint()); });
+    connect(HilfeBitBtn, &QPushButton::clicked, this, [&dialogs] { dialogs.Message(ImprintHint()); });
+    connect(helpbtn1, &QPushButton::clicked, this, [&dialogs] { dialogs.Message(UnsubscribeHint()); });
+    connect(BitBtn8, &QPushButton::clicked, this, [&dialogs] { dialogs.Message(FontLocationHint()); });
+    connect(BitBtn9, &QPushButton::clicked, this, [&dialogs] { dialogs.Message(SingleFontHint()); });
+    connect(ComboBox2, &QComboBox::textActivated, this, [this] { ComboBox2Change(); });
+    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox2Change(); });
+    connect(RSSFeedausNewsletter1, &QAction::triggered, this, &TMainForm::RSSFeedausNewsletter1Click);
+
+    connect(Deutsch1, &QAction::triggered, this, [this] { Deutsch1Click(Deutsch1); });
+    connect(English1, &QAction::triggered, this, [this] { Deutsch1Click(English1); });
 }
 
 void TMainForm::ApplyVisibility() {
@@ -762,6 +822,13 @@ void TMainForm::ApplyVisibility() {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1 && event->type() == QEvent::FocusIn && !session_.loading) CommitBlock();
+    if (watched == BorderEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (ClassifyBorderKey(S(key->text())) == BorderKey::Refuse) {
+            session_.Dialogs().Information(GetText("IDS_79"));
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -792,6 +859,276 @@ void TMainForm::NewBitBtnClick() {
 void TMainForm::DeleteBitBtnClick() { session_.DeleteBlock(); }
 void TMainForm::BitBtn6Click() { session_.MoveBlock(true); }
 void TMainForm::BitBtn7Click() { session_.MoveBlock(false); }
+
+// ---------------------------------------------------------------- language
+
+void TMainForm::Deutsch1Click(QAction* item) {
+    Deutsch1->setChecked(false);
+    English1->setChecked(false);
+    const auto language = static_cast<Language>(item->data().toInt());
+    QtLanguageDispatcher::Shared().SetLanguage(language);
+    item->setChecked(true);
+    RememberLanguage(session_.Folders().prog, language, session_.Dialogs());
+}
+
+// ---------------------------------------------------------------- appearance and subject
+
+void TMainForm::SetPanelColor(ColorPanel* panel, const std::string& text) {
+    const ColorParse parsed = HTMLToColor(text);
+    if (parsed.value)
+        panel->SetColor(QColor(Red(*parsed.value), Green(*parsed.value), Blue(*parsed.value)));
+    else if (parsed.beep)
+        QApplication::beep();
+}
+
+void TMainForm::ColorButtonClick(int which) {
+    const auto chosen = session_.Dialogs().ChooseColor(lastColor_);
+    if (!chosen) return;
+    // The dialog opens with the colour chosen last, whichever setting it was for.
+    lastColor_ = *chosen;
+    const ColorSetting setting = static_cast<ColorSetting>(which);
+    if (!ApplyChosenColor(setting, *chosen, Doc().settings, session_.Dialogs())) return;
+    ColorPanel* panels[] = {TextColorPanel, LinkColorPanel, BKGColorPanel, BorderPanel};
+    panels[which]->SetColor(QColor(Red(*chosen), Green(*chosen), Blue(*chosen)));
+    Doc().modified = true;
+}
+
+void TMainForm::BetreffEditChange(const QString& text) {
+    if (refreshing_) return;
+    const SubjectRewrite r = RunSubjectRules(S(text), session_.loading, session_.Dialogs());
+    if (r.changed) {
+        BetreffEdit->setText(Q(r.text));  // runs this handler again with the clean text
+        if (r.cursor >= 0) BetreffEdit->setCursorPosition(r.cursor);
+        return;
+    }
+    Doc().settings.Berteff = r.text;
+    if (r.markModified) Mark();
+}
+
+void TMainForm::ComboBox2Change() {
+    BetreffEdit->setText(Q(ExtendSubject(S(ComboBox2->currentText()), S(BetreffEdit->text()))));
+    QSignalBlocker block(ComboBox2);
+    ComboBox2->setCurrentIndex(kSubjectExtensionRestIndex);
+}
+
+void TMainForm::MakeColors() {
+    // Controls on the shaded page take the shade of their place on it.
+    const int height = AdvToolBarPager11->height();
+    for (QWidget* w : std::initializer_list<QWidget*>{RbPicLeft, RBPicRigth, UebersichtCheckBox, Nummerchk,
+                                                     BorderCheckBox, GroupBox2, GroupBox6}) {
+        const auto shade = PanelShade(w->mapTo(AdvToolBarPager1, QPoint(0, 0)).y(), height);
+        if (!shade) continue;
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, QColor(Red(*shade), Green(*shade), Blue(*shade)));
+        w->setPalette(p);
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MakeColors();
+}
+
+// ---------------------------------------------------------------- template commands
+
+void TMainForm::ShowPage(int index) {
+    // Selecting the page shown already raises no change; the handling runs all the same.
+    if (AdvToolBarPager1->currentIndex() == index)
+        PageControl1Change();
+    else
+        AdvToolBarPager1->setCurrentIndex(index);
+}
+
+bool TMainForm::SaveChangesFirst() {
+    if (!Doc().modified) return true;
+    switch (session_.Dialogs().SaveChangesPrompt()) {
+    case Answer::Yes:
+        Vorlageppeichern1Click();
+        return true;
+    case Answer::SaveAs:
+        Vorlagespeichernunter1Click();
+        return true;
+    case Answer::No:
+        // Commits already wrote the declined changes into the file; put it back as it
+        // was loaded, as closing does.
+        if (FileExists(session_.Folders().prog + "Old.qrx") &&
+            Doc().currentFile != session_.Folders().prog + "Old.qrx") {
+            try {
+                CopyFileAtomic(session_.Folders().prog + "Old.qrx", Doc().currentFile);
+            } catch (const FileError&) {
+            }
+        }
+        return true;
+    case Answer::Cancel:
+        return false;
+    default:
+        return true;  // the prompt's close box goes on
+    }
+}
+
+void TMainForm::NeueVorlage2Click() {
+    if (!SaveChangesFirst()) return;
+    const AppFolders& f = session_.Folders();
+    {
+        BusyCursor busy(session_.Dialogs());
+        session_.Store().DeleteBlockFiles();
+        const std::string empty = f.prog + "Empty.qrx";
+        try {
+            CopyFileAtomic(f.prog + "NEW2.QRX", empty);
+        } catch (const FileError& e) {
+            session_.Dialogs().Error(GetText("IDS_200"), e.what());
+        }
+        Doc().currentFile = empty;
+        BackupToOld(f, empty);
+        session_.LoadTemplate();
+        Doc().modified = false;
+        saveName_.clear();
+        SetCaption();
+    }
+    ShowPage(0);
+}
+
+void TMainForm::OpenTemplateFile(const std::string& file) {
+    {
+        BusyCursor busy(session_.Dialogs());
+        session_.Store().DeleteBlockFiles();
+        Doc().currentFile = file;
+        try {
+            ClearFileAttributes(file);
+        } catch (const FileError&) {
+        }
+        BackupToOld(session_.Folders(), file);
+        session_.LoadTemplate();
+        Doc().modified = false;
+        saveName_ = file;
+        SetCaption();
+        WriteLastFile(session_.Folders(), file);
+    }
+    ShowPage(4);
+}
+
+void TMainForm::Vorlageffnen2Click() {
+    if (!SaveChangesFirst()) return;
+    FileDialogRequest request;
+    request.filter = "Quillora|*.qrx";
+    request.initialDir = session_.Folders().documents;
+    const auto chosen = session_.Dialogs().OpenFile(request);
+    if (!chosen) {
+        PageControl1Change();
+        return;
+    }
+    OpenTemplateFile(chosen->path);
+}
+
+void TMainForm::Mustervorlageffnen1Click() {
+    if (!SaveChangesFirst()) return;
+    const auto picked = session_.Dialogs().ChooseSample();
+    if (!picked) {
+        PageControl1Change();
+        return;
+    }
+    OpenTemplateFile(*picked);
+}
+
+bool TMainForm::SaveTo(const std::string& file) {
+    const std::string before = Doc().currentFile;
+    Doc().currentFile = file;
+    if (!CommitBlock()) {
+        // Nothing was written: the document stays where it was, and unsaved.
+        Doc().currentFile = before;
+        return false;
+    }
+    SetCaption();
+    WriteSaveEml();
+    WriteLastFile(session_.Folders(), file);
+    Doc().modified = false;
+    return true;
+}
+
+void TMainForm::Vorlageppeichern1Click() {
+    const int remembered = Doc().selectedBlock;
+    saveSucceeded_ = false;
+    if (CommitBlock()) {
+        if (!saveName_.empty()) {
+            BusyCursor busy(session_.Dialogs());
+            saveSucceeded_ = SaveTo(RedirectTemplatesPath(saveName_));
+        } else {
+            FileDialogRequest request;
+            request.filter = "Quillora|*.qrx";
+            request.initialDir = session_.Folders().documents;
+            const auto chosen = session_.Dialogs().SaveFile(request);
+            if (chosen) {
+                const std::string path = WithTemplateExtension(chosen->path);
+                saveName_ = path;  // kept even when refused: the next Save redirects it
+                if (IsInTemplatesFolder(path)) {
+                    session_.Dialogs().Message(GetText("IDS_1302"));
+                } else {
+                    BusyCursor busy(session_.Dialogs());
+                    saveSucceeded_ = SaveTo(path);
+                }
+            }
+        }
+    }
+    if (remembered >= 0 && remembered < static_cast<int>(Doc().blockList.size())) {
+        Doc().selectedBlock = remembered;
+        BlockListChanged();
+    }
+}
+
+void TMainForm::Vorlagespeichernunter1Click() {
+    const int remembered = Doc().selectedBlock;
+    saveName_.clear();
+    Vorlageppeichern1Click();
+    if (remembered >= 0 && remembered < static_cast<int>(Doc().blockList.size())) {
+        Doc().selectedBlock = remembered;
+        BlockListChanged();
+    }
+}
+
+// ---------------------------------------------------------------- exports
+
+void TMainForm::extDatei1Click() {
+    auto& dialogs = session_.Dialogs();
+    FileDialogRequest request;
+    request.filter = GetText("IDS_37");
+    request.initialDir = session_.Folders().documents;
+    const auto chosen = dialogs.SaveFile(request);
+    // The save dialog's template name stays as it was: a later Save must not land on
+    // the working copy just because an export ran.
+    if (!chosen) return;
+    BusyCursor busy(dialogs);
+    if (!CommitBlock()) return;
+    const std::string target = TextExportFileName(chosen->path);
+    try {
+        WriteTextExport(target, Doc(), session_.Store(), session_.Folders().prog, session_.Folders().temp,
+                        NewsletterDateText(Doc().newsletterDate));
+    } catch (const FileError& e) {
+        dialogs.Error(GetText("IDS_200"), e.what());
+    }
+}
+
+void TMainForm::RSSFeedausNewsletter1Click() {
+    auto& dialogs = session_.Dialogs();
+    FileDialogRequest request;
+    request.filter = RssFeedFilter();
+    request.fileName = Cp1252ToUtf8(RssFeedDefaultName());
+    request.initialDir = session_.Folders().documents;
+    const auto chosen = dialogs.SaveFile(request);
+    if (!chosen) return;
+    const std::string target = RssFeedFileName(chosen->path);
+    {
+        BusyCursor busy(dialogs);
+        // The feed shows the block being edited too, as every other export does.
+        if (!CommitBlock()) return;
+        try {
+            WriteRssFeed(target, Doc(), session_.Store(), session_.Folders().prog, QDateTime::currentDateTime());
+        } catch (const FileError& e) {
+            dialogs.Error(GetText("IDS_200"), e.what());
+            return;
+        }
+    }
+    dialogs.Information(RssFeedDoneMessage(target));
+}
 
 // ---------------------------------------------------------------- mirroring
 
@@ -829,16 +1166,10 @@ void TMainForm::SettingsLoaded() {
     FontComboBox->setCurrentIndex(d.fontIndex);
     FontPanel->setText(Q(s.Font));
     FontPanel->setFont(QFont(Q(s.Font), 14));
-    const std::pair<ColorPanel*, const std::string*> panels[] = {
-        {TextColorPanel, &s.TextColor}, {LinkColorPanel, &s.LinkColor}, {BKGColorPanel, &s.BKGColor}};
-    for (const auto& [panel, value] : panels) {
-        const QColor c = ColorFromText(*value);
-        if (c.isValid()) panel->SetColor(c);
-    }
-    if (!Trim(s.Bordercolor).empty()) {
-        const QColor c = ColorFromText(s.Bordercolor);
-        if (c.isValid()) BorderPanel->SetColor(c);
-    }
+    SetPanelColor(TextColorPanel, s.TextColor);
+    SetPanelColor(LinkColorPanel, s.LinkColor);
+    SetPanelColor(BKGColorPanel, s.BKGColor);
+    if (!Trim(s.Bordercolor).empty()) SetPanelColor(BorderPanel, s.Bordercolor);
     DateAnzeigeEdit->setDate(d.newsletterDate);
     ShowGraphicPreviews();
     ApplyVisibility();
@@ -974,6 +1305,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     ConfigureUpdate();
+    MakeColors();
     session_.loading = false;
     HTMLPanel->setVisible(true);
     pgc1->setTabText(0, QStringLiteral("WYSIWYG"));
@@ -982,8 +1314,64 @@ void TMainForm::FormShow() {
 
 void TMainForm::PageControl1Change() {
     // The first change events arrive while the window is still being built.
-    if (!ListBox1) return;
+    if (!ListBox1 || !WebBrowser5 || !pgc1) return;
+    const int remembered = ListBox1->currentRow();
+    if (pgc1->currentWidget() == TabSheet9) {
+        HTMLPanel->setVisible(true);
+        TextPanel->setVisible(false);
+    }
+    const int page = AdvToolBarPager1->currentIndex();
+    if (page < 4 && previewShown_) {
+        // Building the preview read every block; show the selected one again.
+        if (remembered >= 0 && FileExists(session_.Store().BlockFileName(remembered + 1))) {
+            try {
+                session_.ShowBlock(remembered + 1);
+            } catch (const FileError&) {
+            }
+        }
+    }
+    if (page == 4) {
+        {
+            BusyCursor busy(session_.Dialogs());
+            session_.SyncEditors();
+            CommitBlock();
+            const std::string& temp = session_.Folders().temp;
+            const std::string date = NewsletterDateText(Doc().newsletterDate);
+            MakeHTML(temp + "preview1.html", Doc(), session_.Store(), session_.Folders().prog, date);
+            MakeHTML(temp + "preview2.html", Doc(), session_.Store(), session_.Folders().prog, date);
+            ++previewCounter_;
+            // Two file names in turn: each build is shown under a new address, never
+            // from the browser's cache.
+            WebBrowser5->setUrl(QUrl::fromLocalFile(
+                QString::fromStdString(temp + "preview" + std::to_string(previewCounter_) + ".html")));
+            if (previewCounter_ == 2) previewCounter_ = 0;
+        }
+        previewShown_ = true;
+    } else {
+        previewShown_ = false;
+    }
+    if (page == 5) {
+        SendSingleMail();
+        return;
+    }
+    if (page == 6) {
+        CommitBlock();
+        StartBulkMail();
+        AdvToolBarPager1->setCurrentIndex(0);
+    }
+    refreshing_ = true;
+    ListBox1->setCurrentRow(remembered);
+    Doc().selectedBlock = ListBox1->currentRow();
+    refreshing_ = false;
 }
+
+// The single mail and the bulk-mail hand-off come with the delivery part of the
+// program; until then the pager returns to its first page at once.
+void TMainForm::SendSingleMail() { AdvToolBarPager1->setCurrentIndex(0); }
+void TMainForm::StartBulkMail() {}
+
+// The message file for the bulk-mail program comes with the e-mail part.
+void TMainForm::WriteSaveEml() {}
 
 // Filled by the window-placement, mail, tip and update parts of the program.
 void TMainForm::RestoreWindowPos() {}

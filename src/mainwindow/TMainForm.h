@@ -69,6 +69,26 @@ public:
     void BitBtn6Click();
     void BitBtn7Click();
 
+    // Language menu: both items, told apart by their tag.
+    void Deutsch1Click(QAction* item);
+
+    // Template commands.
+    void NeueVorlage2Click();
+    void Vorlageffnen2Click();
+    void Mustervorlageffnen1Click();
+    void Vorlageppeichern1Click();
+    void Vorlagespeichernunter1Click();
+    bool SaveSucceeded() const { return saveSucceeded_; }
+
+    // Appearance and subject.
+    void ColorButtonClick(int which);
+    void BetreffEditChange(const QString& text);
+    void ComboBox2Change();
+
+    // Exports.
+    void extDatei1Click();
+    void RSSFeedausNewsletter1Click();
+
     bool PreviewShown() const { return previewShown_; }
     int PreviewCounter() const { return previewCounter_; }
 
@@ -207,9 +227,15 @@ public:
     QPushButton* AdvGlowButton3 = nullptr;
     QPushButton* SpeichernUnterBitBtn = nullptr;
     QPushButton* HilfeGlowButton = nullptr;
+    QPushButton* StartMailBitBtn = nullptr;
+    QPushButton* ZusatzProgrammeBitBtn = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* mitOutlookversenden1 = nullptr;
+    QAction* mitOulookExpressversenden1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -235,8 +261,18 @@ private:
     void OpenStartTemplate();
 
     void ShowEditorPanels();
+    // Asks to save unsaved changes; false when the user cancelled.
+    bool SaveChangesFirst();
+    // The common end of Open and Open sample.
+    void OpenTemplateFile(const std::string& file);
+    // Save after the save name is settled; returns whether the file was written.
+    bool SaveTo(const std::string& file);
+    void ShowPage(int index);
+    void MakeColors();
+    void SetPanelColor(ColorPanel* panel, const std::string& text);
 
     // Steps that later parts of the program fill.
+    void WriteSaveEml();
     void SendSingleMail();
     void StartBulkMail();
     void RestoreWindowPos();
@@ -258,6 +294,8 @@ private:
     bool refreshing_ = false;
     bool shownOnce_ = false;
     bool previewShown_ = false;
+    bool saveSucceeded_ = false;
+    int lastColor_ = 0;
     int previewCounter_ = 0;
     QButtonGroup* alignGroups_[3] = {nullptr, nullptr, nullptr};
 };

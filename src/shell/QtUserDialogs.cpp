@@ -1,6 +1,9 @@
 #include "shell/QtUserDialogs.h"
 
 #include "render/Cp1252.h"
+#include "shell/TCloseForm.h"
+
+#include <QColorDialog>
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -13,6 +16,14 @@ namespace quillora {
 namespace {
 
 QString Q(const std::string& s) { return Cp1252ToQString(s); }
+
+// Texts joined from pieces use bare carriage returns as line breaks.
+QString Lines(const std::string& s) {
+    QString t = Q(s);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
 
 QString Title(const std::string& title) {
     return title.empty() ? QStringLiteral("Quillora pro") : Q(title);
@@ -32,21 +43,21 @@ QStringList QtFilters(const std::string& filter) {
 }
 
 void QtUserDialogs::Error(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, Title(title), Q(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, Title(title), Lines(text), QMessageBox::Ok, parent_);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 
 void QtUserDialogs::Information(const std::string& text) {
-    QMessageBox::information(parent_, QStringLiteral("Information"), Q(text));
+    QMessageBox::information(parent_, QStringLiteral("Information"), Lines(text));
 }
 
 void QtUserDialogs::Message(const std::string& text) {
-    QMessageBox::information(parent_, QStringLiteral("Quillora pro"), Q(text));
+    QMessageBox::information(parent_, QStringLiteral("Quillora pro"), Lines(text));
 }
 
 Answer QtUserDialogs::Question(const std::string& title, const std::string& text) {
-    const auto r = QMessageBox::question(parent_, Title(title), Q(text), QMessageBox::Yes | QMessageBox::No);
+    const auto r = QMessageBox::question(parent_, Title(title), Lines(text), QMessageBox::Yes | QMessageBox::No);
     return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
@@ -78,6 +89,23 @@ std::optional<FileDialogResult> QtUserDialogs::SaveFile(const FileDialogRequest&
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FileDialogResult{dialog.selectedFiles().front().toStdString(),
                             static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+Answer QtUserDialogs::SaveChangesPrompt() {
+    TCloseForm form(parent_);
+    return form.Ask();
+}
+
+std::optional<int> QtUserDialogs::ChooseColor(int initial) {
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor c = QColorDialog::getColor(start, parent_);
+    if (!c.isValid()) return std::nullopt;
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
+
+std::optional<std::string> QtUserDialogs::ChooseSample() {
+    if (!sampleChooser) return std::nullopt;
+    return sampleChooser();
 }
 
 bool QtUserDialogs::OpenWithShell(const std::string& pathOrUrl) {

@@ -2,6 +2,7 @@
 #include "shell/UserDialogs.h"
 
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -18,7 +19,13 @@ public:
     Answer Question(const std::string& title, const std::string& text) override;
     std::optional<FileDialogResult> OpenFile(const FileDialogRequest& request) override;
     std::optional<FileDialogResult> SaveFile(const FileDialogRequest& request) override;
+    Answer SaveChangesPrompt() override;
+    std::optional<int> ChooseColor(int initial) override;
+    std::optional<std::string> ChooseSample() override;
     bool OpenWithShell(const std::string& pathOrUrl) override;
+
+    // Shows the gallery; set by whoever owns it.
+    std::function<std::optional<std::string>()> sampleChooser;
     void BeginBusy() override;
     void EndBusy() override;
 

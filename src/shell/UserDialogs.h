@@ -38,6 +38,16 @@ public:
     virtual std::optional<FileDialogResult> OpenFile(const FileDialogRequest& request) = 0;
     virtual std::optional<FileDialogResult> SaveFile(const FileDialogRequest& request) = 0;
 
+    // The save-changes prompt: Yes, SaveAs, No, Cancel, or Closed (its close box).
+    virtual Answer SaveChangesPrompt() = 0;
+
+    // The colour dialog, opened with `initial` (red + 256*green + 65536*blue); the
+    // chosen colour, or nothing when cancelled.
+    virtual std::optional<int> ChooseColor(int initial) = 0;
+
+    // The gallery of sample templates; the working copy picked, or nothing.
+    virtual std::optional<std::string> ChooseSample() = 0;
+
     // Opens a file or address with the desktop's handler; false when that failed.
     virtual bool OpenWithShell(const std::string& pathOrUrl) = 0;
 

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Quillora pro [Mein Newsletter.qrx]"));
         QCOMPARE(form->AdvToolBarPager1->currentIndex(), 4);
         QCOMPARE(ReadFileBytes(Prog("LastFile.ini")), mine + "\r\n");
-        QCOMPARE(ReadFileBytes(Prog("Old.qrx")), ReadFileBytes(mine));
+        QCOMPARE(ReadFileBytes(Prog("Old.qrx")), ReadFileBytes(sample));  // as it was before the preview's commit
         QCOMPARE(form->SaveName(), mine);
         // With an argument the samples are not refreshed.
         QVERIFY(!FileExists(world->Folders().templates + "Quillora_Vorlage-1.qrx"));

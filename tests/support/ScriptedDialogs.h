@@ -20,6 +20,10 @@ public:
     std::deque<Answer> answers;                              // for Question
     std::deque<std::optional<FileDialogResult>> files;      // for OpenFile / SaveFile
     std::vector<FileDialogRequest> fileRequests;
+    std::deque<Answer> prompts;                              // for SaveChangesPrompt
+    std::deque<std::optional<int>> colors;                   // for ChooseColor
+    std::deque<std::optional<std::string>> samples;          // for ChooseSample
+    std::vector<int> colorInitials;
     int busyDepth = 0;
     int busyCount = 0;
 
@@ -35,6 +39,28 @@ public:
     }
     std::optional<FileDialogResult> OpenFile(const FileDialogRequest& r) override { return NextFile("open", r); }
     std::optional<FileDialogResult> SaveFile(const FileDialogRequest& r) override { return NextFile("save", r); }
+    Answer SaveChangesPrompt() override {
+        shown.push_back({"prompt", "", ""});
+        if (prompts.empty()) return Answer::Cancel;
+        Answer a = prompts.front();
+        prompts.pop_front();
+        return a;
+    }
+    std::optional<int> ChooseColor(int initial) override {
+        shown.push_back({"color", "", ""});
+        colorInitials.push_back(initial);
+        if (colors.empty()) return std::nullopt;
+        auto c = colors.front();
+        colors.pop_front();
+        return c;
+    }
+    std::optional<std::string> ChooseSample() override {
+        shown.push_back({"gallery", "", ""});
+        if (samples.empty()) return std::nullopt;
+        auto s = samples.front();
+        samples.pop_front();
+        return s;
+    }
     bool OpenWithShell(const std::string& target) override {
         shown.push_back({"shell", "", target});
         return true;
