@@ -2,6 +2,10 @@
 
 #include "render/Cp1252.h"
 #include "shell/TCloseForm.h"
+#include "shell/TextCatalogue.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
 
 #include <QColorDialog>
 
@@ -29,6 +33,17 @@ QString Title(const std::string& title) {
     return title.empty() ? QStringLiteral("Quillora pro") : Q(title);
 }
 
+// Button and title texts of the standard dialogs in the active language.
+QString Caption(const char* name) { return Q(DialogCaption(name)); }
+QString TitleCaption(const char* name) { return Caption(name).remove(QLatin1Char('&')); }
+
+void Show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text, bool onTop) {
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, parent);
+    box.addButton(Caption("OK"), QMessageBox::AcceptRole);
+    if (onTop) box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
 }  // namespace
 
 QStringList QtFilters(const std::string& filter) {
@@ -43,22 +58,24 @@ QStringList QtFilters(const std::string& filter) {
 }
 
 void QtUserDialogs::Error(const std::string& title, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, Title(title), Lines(text), QMessageBox::Ok, parent_);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    Show(parent_, QMessageBox::Critical, Title(title), Lines(text), true);
 }
 
 void QtUserDialogs::Information(const std::string& text) {
-    QMessageBox::information(parent_, QStringLiteral("Information"), Lines(text));
+    Show(parent_, QMessageBox::Information, TitleCaption("Information"), Lines(text), false);
 }
 
 void QtUserDialogs::Message(const std::string& text) {
-    QMessageBox::information(parent_, QStringLiteral("Quillora pro"), Lines(text));
+    Show(parent_, QMessageBox::NoIcon, QStringLiteral("Quillora pro"), Lines(text), false);
 }
 
 Answer QtUserDialogs::Question(const std::string& title, const std::string& text) {
-    const auto r = QMessageBox::question(parent_, Title(title), Lines(text), QMessageBox::Yes | QMessageBox::No);
-    return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    QMessageBox box(QMessageBox::Question, title.empty() ? TitleCaption("Confirm") : Q(title), Lines(text),
+                    QMessageBox::NoButton, parent_);
+    QAbstractButton* yes = box.addButton(Caption("Yes"), QMessageBox::YesRole);
+    box.addButton(Caption("No"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<FileDialogResult> QtUserDialogs::OpenFile(const FileDialogRequest& request) {

@@ -59,6 +59,38 @@ TEST(CommandLine, QrxExportOfShippedTemplatesResolvesOnlyTheSettingsPictures) {
     }
 }
 
+TEST(CommandLine, ExportsOfTheDefaultTemplate) {
+    TestFolders world(false);
+    const std::string t = Quote(std::string(QUILLORA_PROGRAM_DIR) + "/Quillora_Vorlage.qrx");
+    const std::string dir = world.Root() + "out/";
+    std::filesystem::create_directories(dir);
+
+    ASSERT_EQ(RunQuillora("--export html --date 11.12.2026 --out " + Quote(dir + "page.html") + " " + t).status, 0);
+    const std::string page = ReadFileBytes(dir + "page.html");
+    EXPECT_NE(page.find("11.12.2026"), std::string::npos);
+    for (const char* picture : {"kopf_lindenhof.jpg", "NEW2.jpg", "NEW3.jpg", "artikel_wohnen.jpg"}) {
+        EXPECT_NE(page.find(std::string("src=\"") + picture), std::string::npos) << picture;
+        EXPECT_TRUE(FileExists(dir + picture)) << picture;
+    }
+
+    const std::string web = world.Root() + "web/";
+    std::filesystem::create_directories(web);
+    ASSERT_EQ(RunQuillora("--export html --external-base https://cdn.example/nl/ --out " + Quote(web + "p.html") + " " + t)
+                  .status,
+              0);
+    EXPECT_NE(ReadFileBytes(web + "p.html").find("src=\"https://cdn.example/nl/kopf_lindenhof.jpg"), std::string::npos);
+
+    for (int i = 0; i < 2; ++i)
+        ASSERT_EQ(RunQuillora("--export rss --now \"2026-07-01 12:00:00\" --out " +
+                              Quote(dir + "feed" + std::to_string(i) + ".xml") + " " + t)
+                      .status,
+                  0);
+    EXPECT_EQ(ReadFileBytes(dir + "feed0.xml"), ReadFileBytes(dir + "feed1.xml"));
+
+    ASSERT_EQ(RunQuillora("--export txt --out " + Quote(dir + "text.txt") + " " + t).status, 0);
+    EXPECT_NE(ReadFileBytes(dir + "text.txt").find("Neue Wohnkollektion Winterlicht"), std::string::npos);
+}
+
 TEST(CommandLine, ErrorsGoToStderrWithNonZeroStatus) {
     TestFolders world(false);
     const std::string good = std::string(QUILLORA_PROGRAM_DIR) + "/NEW2.QRX";
