@@ -2,6 +2,9 @@
 #include "mainwindow/TMainForm.h"
 #include "shell/AppFolders.h"
 #include "shell/ProductInfo.h"
+#include "document/TLayoutsForm.h"
+#include "shell/LanguageSettings.h"
+#include "shell/QtLanguageDispatcher.h"
 #include "shell/QtUserDialogs.h"
 
 #include <QApplication>
@@ -40,11 +43,18 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Tessaro"));
     const std::string prog = ProgramFolder();
     const AppFolders folders = AppFolders::ForProgram(prog);
+    QtLanguageDispatcher::Shared().SetLanguage(ReadLanguageFile(folders.prog));
     ProductInfo product = ProductInfo::Read(folders.prog);
     QtUserDialogs dialogs;
     const QString argument = args.empty() ? QString() : QString::fromLocal8Bit(argv[1]);
     TMainForm form(folders, dialogs, product, argument);
     dialogs.SetParent(&form);
+    // The gallery is built once; pictures added later appear at the next start.
+    TLayoutsForm gallery(folders, dialogs, &form);
+    dialogs.sampleChooser = [&gallery]() -> std::optional<std::string> {
+        if (gallery.exec() != QDialog::Accepted || gallery.PickedPath().empty()) return std::nullopt;
+        return gallery.PickedPath();
+    };
     form.show();
     return app.exec();
 }
