@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "document/DocumentSession.h"
+#include "delivery/EmlBuilder.h"
+#include "delivery/MsgBuilder.h"
 #include "delivery/RssFeed.h"
 #include "delivery/TextVersion.h"
 #include "document/TextFile.h"
@@ -196,13 +198,20 @@ int RunExport(const ExportOptions& o, const std::string& programFolder) {
             WriteRssFeed(out, doc, session.Store(), folders.prog, moment);
             return 0;
         }
+        if (o.format == "eml") {
+            BuildEmlFile(out, doc, session.Store(), folders, dateText);
+            return 0;
+        }
+        if (o.format == "msg") {
+            BuildMsgFile(out, doc, session.Store(), folders, dateText, dialogs);
+            return 0;
+        }
     } catch (const FileError& e) {
         std::cerr << "quillora: " << e.what() << "\n";
         return 1;
     }
-    std::cerr << "quillora: " << L("Exportformat wird noch nicht unterstützt: ", "export format not supported yet: ")
-              << o.format << "\n";
-    return 3;
+    std::cerr << "quillora: " << L("unbekanntes Exportformat: ", "unknown export format: ") << o.format << "\n";
+    return 2;
 }
 
 }  // namespace quillora

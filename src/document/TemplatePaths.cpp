@@ -28,11 +28,6 @@ std::string RedirectTemplatesPath(const std::string& path) {
     return out + path.substr(from);
 }
 
-std::string EmlPathForTemplate(const std::string& documentsFolder, const std::string& templatePath) {
-    const std::string name = std::filesystem::path(templatePath).filename().string();
-    return documentsFolder + name.substr(0, name.find('.')) + ".eml";
-}
-
 std::string WithTemplateExtension(const std::string& path) {
     const std::filesystem::path p(path);
     return p.has_extension() ? path : path + ".qrx";

@@ -11,9 +11,6 @@ bool IsInTemplatesFolder(const std::string& path);
 // sample's working copy is saved into the documents folder.
 std::string RedirectTemplatesPath(const std::string& path);
 
-// documents + the template's file name up to its first "." + ".eml".
-std::string EmlPathForTemplate(const std::string& documentsFolder, const std::string& templatePath);
-
 // Appends ".qrx" to a chosen name without extension.
 std::string WithTemplateExtension(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "mainwindow/TMainForm.h"
 
+#include "delivery/EmlBuilder.h"
+#include "delivery/MsgBuilder.h"
 #include "delivery/RssFeed.h"
 #include "delivery/TextVersion.h"
 #include "document/TemplateFile.h"
@@ -20,6 +22,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -760,6 +763,7 @@ void TMainForm::WireUpdateRules() {
     connect(BitBtn7, &QPushButton::clicked, this, &TMainForm::BitBtn7Click);
     connect(pgc1, &QTabWidget::currentChanged, this, [this] { ShowEditorPanels(); });
     connect(extDatei1, &QAction::triggered, this, &TMainForm::extDatei1Click);
+    connect(Exportieren1, &QAction::triggered, this, &TMainForm::Exportieren1Click);
 
     connect(StartMailBitBtn, &QPushButton::clicked, this, [this] { AdvToolBarPager1->setCurrentIndex(5); });
     connect(ZusatzProgrammeBitBtn, &QPushButton::clicked, this, [this] { AdvToolBarPager1->setCurrentIndex(6); });
@@ -951,19 +955,54 @@ bool TMainForm::SaveChangesFirst() {
     case Answer::No:
         // Commits already wrote the declined changes into the file; put it back as it
         // was loaded, as closing does.
-        if (FileExists(session_.Folders().prog + "Old.qrx") &&
-            Doc().currentFile != session_.Folders().prog + "Old.qrx") {
-            try {
-                CopyFileAtomic(session_.Folders().prog + "Old.qrx", Doc().currentFile);
-            } catch (const FileError&) {
-            }
-        }
+        RestoreFromOld();
         return true;
     case Answer::Cancel:
         return false;
     default:
         return true;  // the prompt's close box goes on
     }
+}
+
+void TMainForm::RestoreFromOld() {
+    const std::string old = session_.Folders().prog + "Old.qrx";
+    if (!FileExists(old) || Doc().currentFile == old) return;
+    try {
+        ClearFileAttributes(old);
+        CopyFileAtomic(old, Doc().currentFile);
+    } catch (const FileError&) {
+    }
+}
+
+bool TMainForm::FormCloseQuery() {
+    if (Doc().modified) {
+        switch (session_.Dialogs().SaveChangesPrompt()) {
+        case Answer::Yes:
+            Vorlageppeichern1Click();
+            // A save that was cancelled or failed keeps the window, so nothing is lost.
+            if (!saveSucceeded_) return false;
+            break;
+        case Answer::SaveAs:
+            Vorlagespeichernunter1Click();
+            if (!saveSucceeded_) return false;
+            break;
+        case Answer::No:
+            RestoreFromOld();
+            break;
+        default:
+            return false;  // "Abbrechen" and the prompt's close box
+        }
+    }
+    session_.ClearUndoSnapshots();
+    session_.Store().DeleteBlockFiles();
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TMainForm::NeueVorlage2Click() {
@@ -1370,12 +1409,39 @@ void TMainForm::PageControl1Change() {
 void TMainForm::SendSingleMail() { AdvToolBarPager1->setCurrentIndex(0); }
 void TMainForm::StartBulkMail() {}
 
-// The message file for the bulk-mail program comes with the e-mail part.
-void TMainForm::WriteSaveEml() {}
+// The message beside every saved template, for the bulk-mail program.
+void TMainForm::WriteSaveEml() {
+    try {
+        BuildEmlFile(SavedTemplateEmlPath(session_.Folders(), Doc().currentFile), Doc(), session_.Store(),
+                     session_.Folders(), NewsletterDateText(Doc().newsletterDate));
+    } catch (const FileError& e) {
+        session_.Dialogs().Error(GetText("IDS_200"), e.what());
+    }
+}
+
+void TMainForm::Exportieren1Click() {
+    auto& dialogs = session_.Dialogs();
+    FileDialogRequest request;
+    request.filter = EmailExportFilter(outlookAvailable_);
+    request.initialDir = session_.Folders().documents;
+    const auto chosen = dialogs.SaveFile(request);
+    if (!chosen) return;
+    BusyCursor busy(dialogs);
+    if (!CommitBlock()) return;
+    const EmailExportPlan plan = PlanEmailExport(chosen->path, outlookAvailable_, chosen->filterIndex);
+    const std::string date = NewsletterDateText(Doc().newsletterDate);
+    try {
+        if (plan.msg) BuildMsgFile(plan.target, Doc(), session_.Store(), session_.Folders(), date, dialogs);
+        if (plan.eml) BuildEmlFile(plan.target, Doc(), session_.Store(), session_.Folders(), date);
+    } catch (const FileError& e) {
+        dialogs.Error(GetText("IDS_200"), e.what());
+    }
+}
 
 // Filled by the window-placement, mail, tip and update parts of the program.
 void TMainForm::RestoreWindowPos() {}
-void TMainForm::SetupOutlookSession() { outlookAvailable_ = false; }
+// No Outlook here: message files come from the converter program beside ours.
+void TMainForm::SetupOutlookSession() { outlookAvailable_ = quillora::OutlookAvailable(session_.Folders().prog); }
 void TMainForm::ShowTipOfTheDay() {}
 void TMainForm::ConfigureUpdate() {}
 

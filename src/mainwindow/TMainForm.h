@@ -69,6 +69,9 @@ public:
     void BitBtn6Click();
     void BitBtn7Click();
 
+    // The close flow: asks to save unsaved changes; false when the window stays.
+    bool FormCloseQuery();
+
     // Language menu: both items, told apart by their tag.
     void Deutsch1Click(QAction* item);
 
@@ -87,6 +90,7 @@ public:
 
     // Exports.
     void extDatei1Click();
+    void Exportieren1Click();
     void RSSFeedausNewsletter1Click();
 
     bool PreviewShown() const { return previewShown_; }
@@ -236,6 +240,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -263,6 +268,7 @@ private:
     void ShowEditorPanels();
     // Asks to save unsaved changes; false when the user cancelled.
     bool SaveChangesFirst();
+    void RestoreFromOld();
     // The common end of Open and Open sample.
     void OpenTemplateFile(const std::string& file);
     // Save after the save name is settled; returns whether the file was written.

@@ -87,6 +87,11 @@ TEST(CommandLine, ExportsOfTheDefaultTemplate) {
                   0);
     EXPECT_EQ(ReadFileBytes(dir + "feed0.xml"), ReadFileBytes(dir + "feed1.xml"));
 
+    ASSERT_EQ(RunQuillora("--export eml --out " + Quote(dir + "n.eml") + " " + t).status, 0);
+    EXPECT_NE(ReadFileBytes(dir + "n.eml").find("multipart/related"), std::string::npos);
+    ASSERT_EQ(RunQuillora("--export msg --out " + Quote(dir + "n.msg") + " " + t).status, 0);
+    EXPECT_EQ(ReadFileBytes(dir + "n.msg").substr(0, 4), std::string("\xD0\xCF\x11\xE0"));
+
     ASSERT_EQ(RunQuillora("--export txt --out " + Quote(dir + "text.txt") + " " + t).status, 0);
     EXPECT_NE(ReadFileBytes(dir + "text.txt").find("Neue Wohnkollektion Winterlicht"), std::string::npos);
 }

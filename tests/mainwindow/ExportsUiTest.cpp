@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 using namespace quillora;
@@ -66,6 +67,36 @@ private slots:
         QCOMPARE(dialogs.shown.back().kind, std::string("information"));
         QCOMPARE(dialogs.shown.back().text,
                  "Die XML-RSS Feed wurde erfolgreich als " + Out("feed.xml") + " geschrieben!");
+    }
+
+    void emailFileWithoutConverterIsAnEml() {
+        dialogs.files.push_back(FileDialogResult{Out("news"), 1});
+        form->Exportieren1->trigger();
+        QCOMPARE(dialogs.fileRequests.back().filter, std::string("EML Nachricht|*.eml"));
+        QVERIFY(ReadFileBytes(Out("news.eml")).find("X-Unsent: 1") != std::string::npos);
+        QCOMPARE(dialogs.Count("information") + dialogs.Count("message") + dialogs.Count("error"), 0);
+    }
+
+    void emailFileWithConverterFollowsTheChosenFilter() {
+        std::filesystem::copy_file(std::string(QUILLORA_PROGRAM_DIR) + "/quillora-msgconvert",
+                                   world->Folders().prog + "quillora-msgconvert");
+        form = std::make_unique<TMainForm>(world->Folders(), dialogs, ProductInfo(), QString());
+        QVERIFY(form->OutlookAvailable());
+        QVERIFY(form->OutlookVorlagespeichern1->isEnabled());
+        struct Case {
+            std::string chosen;
+            int filter;
+            std::string written;
+        };
+        const Case cases[] = {{"a.msg", 1, "a.msg"}, {"b.eml", 1, "b.eml"}, {"c", 1, "c.msg"}, {"d", 2, "d.eml"}};
+        for (const auto& c : cases) {
+            dialogs.files.push_back(FileDialogResult{Out(c.chosen), c.filter});
+            form->Exportieren1->trigger();
+            QVERIFY2(FileExists(Out(c.written)), c.written.c_str());
+        }
+        QCOMPARE(dialogs.fileRequests.back().filter, std::string("Outlook Nachricht|*.msg|EML Nachricht|*.eml"));
+        QCOMPARE(ReadFileBytes(Out("c.msg")).substr(0, 4), std::string("\xD0\xCF\x11\xE0"));
+        QCOMPARE(dialogs.Count("error"), 0);
     }
 
     void exportIntoAMissingFolderIsReported() {

@@ -142,6 +142,7 @@ private slots:
         form->Vorlagespeichernunter1Click();
         QVERIFY(form->SaveSucceeded());
         QCOMPARE(form->windowTitle(), QStringLiteral("Quillora pro [news.2011.qrx]"));
+        QVERIFY(FileExists(Docs("news.eml")));  // the message for the bulk-mail program
         dialogs.files.push_back(File(Docs("plain")));
         form->Vorlagespeichernunter1Click();
         QVERIFY(FileExists(Docs("plain.qrx")));
@@ -160,6 +161,39 @@ private slots:
         QCOMPARE(dialogs.Count("error"), 1);
         QCOMPARE(form->Doc().currentFile, world->Folders().prog + "Quillora_Vorlage.qrx");
         QCOMPARE(ReadFileBytes(target), std::string("previous"));
+    }
+
+    void closingAsksAndKeepsTheWindowWhenTheSaveDidNotHappen() {
+        QVERIFY(form->FormCloseQuery());  // nothing changed: no question
+        QCOMPARE(dialogs.Count("prompt"), 0);
+        form->NewBitBtn->click();
+        const struct {
+            Answer answer;
+            std::optional<FileDialogResult> file;
+            bool closes;
+        } cases[] = {
+            {Answer::Cancel, std::nullopt, false},
+            {Answer::Closed, std::nullopt, false},
+            {Answer::SaveAs, std::nullopt, false},  // save dialog cancelled
+            {Answer::SaveAs, FileDialogResult{Docs("closing.qrx"), 1}, true},
+        };
+        for (const auto& c : cases) {
+            form->Doc().modified = true;
+            dialogs.prompts.push_back(c.answer);
+            if (c.file || c.answer == Answer::SaveAs) dialogs.files.push_back(c.file);
+            QCOMPARE(form->FormCloseQuery(), c.closes);
+        }
+        QVERIFY(FileExists(Docs("closing.qrx")));
+        QVERIFY(form->Session().Store().ListBlockFiles().empty());  // cleaned up on the way out
+    }
+
+    void closingWithNoPutsTheTemplateBack() {
+        const std::string before = ReadFileBytes(world->Folders().prog + "Old.qrx");
+        form->Titel2Edit->setText("verworfen");
+        form->CommitBlock();
+        dialogs.prompts.push_back(Answer::No);
+        QVERIFY(form->FormCloseQuery());
+        QCOMPARE(ReadFileBytes(form->Doc().currentFile), before);
     }
 
     void openingASubjectWithUmlautsRunsTheSubjectRules() {
