@@ -207,7 +207,7 @@ int RunExport(const ExportOptions& o, const std::string& programFolder) {
             return 0;
         }
     } catch (const FileError& e) {
-        std::cerr << "quillora: " << e.what() << "\n";
+        std::cerr << "quillora: " << Cp1252ToUtf8(e.what()) << "\n";
         return 1;
     }
     std::cerr << "quillora: " << L("unbekanntes Exportformat: ", "unknown export format: ") << o.format << "\n";

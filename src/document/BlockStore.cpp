@@ -1,6 +1,7 @@
 #include "document/BlockStore.h"
 
 #include "document/TextFile.h"
+#include "shell/TextCatalogue.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -64,15 +65,20 @@ void BlockStore::Swap(int a, int b) const {
     std::error_code ec;
     std::filesystem::remove(swap, ec);
     std::filesystem::rename(BlockFileName(a), swap, ec);
-    if (ec) throw FileError("Meldung " + std::to_string(a) + " kann nicht verschoben werden: " + ec.message());
+    auto fail = [](int n, const std::error_code& e) {
+        return FileError(ByLanguage("Meldung " + std::to_string(n) + " kann nicht verschoben werden: ",
+                                    "Newsblock " + std::to_string(n) + " cannot be moved: ") +
+                         e.message());
+    };
+    if (ec) throw fail(a, ec);
     std::filesystem::rename(BlockFileName(b), BlockFileName(a), ec);
     if (ec) {
         std::error_code back;
         std::filesystem::rename(swap, BlockFileName(a), back);
-        throw FileError("Meldung " + std::to_string(b) + " kann nicht verschoben werden: " + ec.message());
+        throw fail(b, ec);
     }
     std::filesystem::rename(swap, BlockFileName(b), ec);
-    if (ec) throw FileError("Meldung kann nicht verschoben werden: " + ec.message());
+    if (ec) throw fail(a, ec);
 }
 
 }  // namespace quillora

@@ -1,5 +1,8 @@
 #include "document/TextFile.h"
 
+#include "render/Cp1252.h"
+#include "shell/TextCatalogue.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,6 +12,22 @@
 #include <unistd.h>
 
 namespace quillora {
+namespace {
+
+// Messages are program text (Windows-1252); paths come from the file system (UTF-8).
+std::string Quoted(const std::string& nativePath) { return "\"" + DocumentPath(nativePath) + "\""; }
+
+std::string CannotRead(const std::string& path) {
+    return ByLanguage("Die Datei " + Quoted(path) + " kann nicht gelesen werden",
+                      "The file " + Quoted(path) + " cannot be read");
+}
+
+std::string CannotWrite(const std::string& path) {
+    return ByLanguage("Die Datei " + Quoted(path) + " kann nicht geschrieben werden",
+                      "The file " + Quoted(path) + " cannot be written");
+}
+
+}  // namespace
 
 std::filesystem::path FsPath(const std::string& nativePath) {
     return std::filesystem::path(nativePath);
@@ -22,11 +41,10 @@ bool FileExists(const std::string& nativePath) {
 
 std::string ReadFileBytes(const std::string& nativePath) {
     std::ifstream in(FsPath(nativePath), std::ios::binary);
-    if (!in) throw FileError("Die Datei \"" + nativePath + "\" kann nicht gelesen werden: " +
-                             std::strerror(errno));
+    if (!in) throw FileError(CannotRead(nativePath) + ": " + std::strerror(errno));
     std::ostringstream ss;
     ss << in.rdbuf();
-    if (in.bad()) throw FileError("Fehler beim Lesen von \"" + nativePath + "\"");
+    if (in.bad()) throw FileError(CannotRead(nativePath));
     return ss.str();
 }
 
@@ -77,25 +95,24 @@ void WriteFileAtomic(const std::string& nativePath, const std::string& bytes) {
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
     if (fd < 0)
-        throw FileError("Die Datei \"" + nativePath + "\" kann nicht geschrieben werden: " + Reason());
+        throw FileError(CannotWrite(nativePath) + ": " + Reason());
     const std::string tempName(name.data());
     auto fail = [&](const std::string& what) {
         std::string reason = Reason();
         ::close(fd);
         ::unlink(tempName.c_str());
-        throw FileError("Die Datei \"" + nativePath + "\" kann nicht geschrieben werden (" + what +
-                        "): " + reason);
+        throw FileError(CannotWrite(nativePath) + " (" + what + "): " + reason);
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fail("Schreiben");
+            fail("write");
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0) fail("Sichern");
+    if (::fsync(fd) != 0) fail("fsync");
     // Keep the permissions of the file being replaced; a new file gets the usual 0644
     // instead of mkstemp's 0600.
     struct stat st {};
@@ -105,12 +122,12 @@ void WriteFileAtomic(const std::string& nativePath, const std::string& bytes) {
     if (::close(fd) != 0) {
         std::string reason = Reason();
         ::unlink(tempName.c_str());
-        throw FileError("Die Datei \"" + nativePath + "\" kann nicht geschrieben werden: " + reason);
+        throw FileError(CannotWrite(nativePath) + ": " + reason);
     }
     if (::rename(tempName.c_str(), nativePath.c_str()) != 0) {
         std::string reason = Reason();
         ::unlink(tempName.c_str());
-        throw FileError("Die Datei \"" + nativePath + "\" kann nicht ersetzt werden: " + reason);
+        throw FileError(CannotWrite(nativePath) + ": " + reason);
     }
 }
 
@@ -119,7 +136,7 @@ void WriteFileWhole(const std::string& nativePath, const std::string& bytes) {
     if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (out) out.close();
     if (!out)
-        throw FileError("Die Datei \"" + nativePath + "\" kann nicht geschrieben werden: " + Reason());
+        throw FileError(CannotWrite(nativePath) + ": " + Reason());
 }
 
 void CopyFileAtomic(const std::string& from, const std::string& to) {

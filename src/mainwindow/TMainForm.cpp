@@ -1028,20 +1028,19 @@ void TMainForm::NeueVorlage2Click() {
 }
 
 void TMainForm::OpenTemplateFile(const std::string& file) {
+    // A template that cannot be read is reported and the open document stays.
+    try {
+        ReadFileBytes(file);
+        ClearFileAttributes(file);
+    } catch (const FileError& e) {
+        session_.Dialogs().Error(GetText("IDS_200"), e.what());
+        PageControl1Change();
+        return;
+    }
     {
         BusyCursor busy(session_.Dialogs());
         session_.Store().DeleteBlockFiles();
-        Doc().currentFile = file;
-        try {
-            ClearFileAttributes(file);
-        } catch (const FileError&) {
-        }
-        BackupToOld(session_.Folders(), file);
-        session_.LoadTemplate();
-        Doc().modified = false;
-        saveName_ = file;
-        SetCaption();
-        WriteLastFile(session_.Folders(), file);
+        LoadOpenedFile(file);
     }
     ShowPage(4);
 }
@@ -1305,18 +1304,23 @@ bool TMainForm::OpenStartArgument(const std::string& file) {
     Doc().currentFile = file;
     try {
         ClearFileAttributes(file);
-        BackupToOld(session_.Folders(), file);
-        session_.LoadTemplate();
-        Doc().modified = false;
-        saveName_ = file;
-        SetCaption();
-        WriteLastFile(session_.Folders(), file);
-        AdvToolBarPager1->setCurrentIndex(4);
-        return true;
     } catch (const FileError&) {
         // A missing template leaves the defaults; the path is created by the first commit.
         return false;
     }
+    LoadOpenedFile(file);
+    AdvToolBarPager1->setCurrentIndex(4);
+    return true;
+}
+
+void TMainForm::LoadOpenedFile(const std::string& file) {
+    Doc().currentFile = file;
+    BackupToOld(session_.Folders(), file);
+    session_.LoadTemplate();
+    Doc().modified = false;
+    saveName_ = file;
+    SetCaption();
+    WriteLastFile(session_.Folders(), file);
 }
 
 void TMainForm::OpenStartTemplate() {

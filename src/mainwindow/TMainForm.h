@@ -263,6 +263,8 @@ private:
     void FormCreate(const QString& argument);
     void FormShow();
     bool OpenStartArgument(const std::string& file);
+    // Every open: backup, load, the save name, caption and last-file memory.
+    void LoadOpenedFile(const std::string& file);
     void OpenStartTemplate();
 
     void ShowEditorPanels();

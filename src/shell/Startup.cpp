@@ -1,7 +1,9 @@
 #include "shell/Startup.h"
 
 #include "document/TextFile.h"
+#include "render/Cp1252.h"
 #include "render/TextConversions.h"
+#include "shell/TextCatalogue.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -39,7 +41,8 @@ StartTemplate ChooseStartTemplate(const AppFolders& folders) {
 void ClearFileAttributes(const std::string& file) {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        throw FileError("Die Vorlage \"" + file + "\" wurde nicht gefunden.");
+        throw FileError(ByLanguage("Die Vorlage \"" + DocumentPath(file) + "\" wurde nicht gefunden.",
+                                   "The template \"" + DocumentPath(file) + "\" was not found."));
     if ((st.st_mode & S_IWUSR) == 0) ::chmod(file.c_str(), st.st_mode | S_IWUSR);
 }
 

@@ -5,6 +5,8 @@
 #include "render/TextConversions.h"
 #include "support/TestFolders.h"
 
+#include "support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -20,19 +22,7 @@ namespace {
 
 using test::TestFolders;
 
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char b : text) {
-        if (b < 0x20 || b >= 0x7F) {
-            char buf[5];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += static_cast<char>(b);
-        }
-    }
-    return out;
-}
+using test::Printable;
 
 std::string Hex(unsigned value, bool upper) {
     char buf[16];
@@ -84,7 +74,9 @@ TEST(DecodeEntity, EveryWindows1252SignComesBack) {
         EXPECT_EQ(DecodeEntity("&#x" + Hex(cp, true) + ";"), expected);
         EXPECT_EQ(DecodeEntity("&#x" + Hex(cp, false) + ";"), expected);
         const std::string named = EncodeHTML(std::string(1, expected) + " ");
-        if (named[0] == '&') EXPECT_EQ(DecodeEntity(named.substr(0, named.find(';') + 1)), expected) << named;
+        if (named[0] == '&') {
+            EXPECT_EQ(DecodeEntity(named.substr(0, named.find(';') + 1)), expected) << named;
+        }
     }
 }
 

@@ -196,6 +196,16 @@ private slots:
         QCOMPARE(ReadFileBytes(form->Doc().currentFile), before);
     }
 
+    void aSampleWhoseWorkingCopyIsMissingIsReported() {
+        const std::string before = form->Doc().currentFile;
+        const int blocks = form->ListBox1->count();
+        dialogs.samples.push_back(Templates("Quillora_Vorlage-9.qrx"));
+        form->Mustervorlageffnen1Click();
+        QCOMPARE(dialogs.Count("error"), 1);
+        QCOMPARE(form->Doc().currentFile, before);
+        QCOMPARE(form->ListBox1->count(), blocks);
+    }
+
     void openingASubjectWithUmlautsRunsTheSubjectRules() {
         std::string t = ReadFileBytes(world->Folders().prog + "NEW2.QRX");
         t.replace(t.find("Berteff="), 8, "Berteff=Gr\xFC\xDF" "e & mehr");

@@ -5,6 +5,8 @@
 #include "render/Cp1252.h"
 #include "support/TestFolders.h"
 
+#include "support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -45,19 +47,7 @@ Lines SplitCrlf(const std::string& bytes) {
     return out;
 }
 
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char b : text) {
-        if (b < 0x20 || b >= 0x7F) {
-            char buf[5];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += static_cast<char>(b);
-        }
-    }
-    return out;
-}
+using test::Printable;
 
 // Byte equality, reported as the first line that differs.
 void ExpectPage(const std::string& actual, const Lines& expected) {

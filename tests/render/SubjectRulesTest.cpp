@@ -2,6 +2,8 @@
 
 #include "support/ScriptedDialogs.h"
 
+#include "support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,19 +16,7 @@
 namespace quillora {
 namespace {
 
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char b : text) {
-        if (b < 0x20 || b >= 0x7F) {
-            char buf[5];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += static_cast<char>(b);
-        }
-    }
-    return out;
-}
+using test::Printable;
 
 TEST(SubjectRules, RewritesUmlautsSharpSAndAmpersand) {
     struct Case {

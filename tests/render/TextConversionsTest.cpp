@@ -1,5 +1,7 @@
 #include "render/TextConversions.h"
 
+#include "support/Printable.h"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -22,19 +24,7 @@ struct Case {
 };
 
 // Non-ASCII bytes as \xNN so a failing case can be read.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char b : text) {
-        if (b < 0x20 || b >= 0x7F) {
-            char buf[5];
-            std::snprintf(buf, sizeof buf, "\\x%02X", b);
-            out += buf;
-        } else {
-            out += static_cast<char>(b);
-        }
-    }
-    return out;
-}
+using test::Printable;
 
 template <typename F>
 void ExpectAll(const std::vector<Case>& cases, F convert) {
