@@ -10,6 +10,7 @@
 #include "render/PictureMode.h"
 #include "render/Cp1252.h"
 #include "shell/AppFolders.h"
+#include "shell/ConsoleDialogs.h"
 #include "shell/Startup.h"
 #include "shell/TextCatalogue.h"
 
@@ -21,27 +22,6 @@
 
 namespace quillora {
 namespace {
-
-// Messages of a headless run go to stderr; questions get their safe answer.
-class ConsoleDialogs : public UserDialogs {
-public:
-    void Error(const std::string& title, const std::string& text) override { Print(text); }
-    void Information(const std::string& text) override { Print(text); }
-    void Message(const std::string& text) override { Print(text); }
-    Answer Question(const std::string&, const std::string& text) override {
-        Print(text);
-        return Answer::No;
-    }
-    std::optional<FileDialogResult> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<FileDialogResult> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    Answer SaveChangesPrompt() override { return Answer::Cancel; }
-    std::optional<int> ChooseColor(int) override { return std::nullopt; }
-    std::optional<std::string> ChooseSample() override { return std::nullopt; }
-    bool OpenWithShell(const std::string&) override { return false; }
-
-private:
-    static void Print(const std::string& text) { std::cerr << "quillora: " << Cp1252ToUtf8(text) << "\n"; }
-};
 
 // A work folder of its own, so that a running window keeps its block files.
 class RunFolder {
@@ -154,7 +134,7 @@ int RunExport(const ExportOptions& o, const std::string& programFolder) {
     }
     AppFolders folders = AppFolders::ForProgram(programFolder);
     folders.temp = work.Path();
-    ConsoleDialogs dialogs;
+    ConsoleDialogs dialogs("quillora");
     DocumentSession session(folders, dialogs);
     session.loading = true;
     session.Doc().currentFile = templatePath;

@@ -48,7 +48,7 @@ std::string PrivateTempFolder() {
     return WithSlash(wanted);
 }
 
-AppFolders AppFolders::ForProgram(const std::string& progFolder) {
+AppFolders AppFolders::InProgramFolder(const std::string& progFolder) {
     AppFolders f;
     f.prog = WithSlash(progFolder);
     f.images = f.prog + "Images/";
@@ -56,6 +56,11 @@ AppFolders AppFolders::ForProgram(const std::string& progFolder) {
     f.layouts = f.prog + "layouts/";
     f.recom = f.prog + "recom/";
     f.help = f.prog + "help/";
+    return f;
+}
+
+AppFolders AppFolders::ForProgram(const std::string& progFolder) {
+    AppFolders f = InProgramFolder(progFolder);
     f.appData = WithSlash(EnvOr("XDG_DATA_HOME", Home() + "/.local/share")) + "Tessaro/Quillora/";
     f.config = WithSlash(EnvOr("XDG_CONFIG_HOME", Home() + "/.config")) + "Tessaro/";
     std::string docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();

@@ -21,6 +21,9 @@ struct AppFolders {
     // (XDG_DATA_HOME, XDG_CONFIG_HOME, the documents folder, TMPDIR).
     static AppFolders ForProgram(const std::string& progFolder);
 
+    // Only the folders inside the program folder; the user's folders stay empty.
+    static AppFolders InProgramFolder(const std::string& progFolder);
+
     // Creates appData, documents and templates with their parents; failures are
     // ignored (later file operations in a missing folder fail on their own).
     void CreateUserFolders() const;

@@ -7,6 +7,7 @@
 #include "render/Cp1252.h"
 #include "render/PageGenerator.h"
 #include "render/TextConversions.h"
+#include "shell/ConsoleDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,34 +49,8 @@ const std::map<int, std::string> kNames = {
 // Fixed, so that the pictures only change when a sample does.
 const QDate kShownDate(2026, 4, 1);
 
-class ConsoleDialogs : public UserDialogs {
-public:
-    int errors = 0;
-    void Error(const std::string& title, const std::string& text) override {
-        ++errors;
-        std::fprintf(stderr, "quillora_layoutshots: %s: %s\n", Cp1252ToUtf8(title).c_str(), Cp1252ToUtf8(text).c_str());
-    }
-    void Information(const std::string& text) override { Message(text); }
-    void Message(const std::string& text) override {
-        std::fprintf(stderr, "quillora_layoutshots: %s\n", Cp1252ToUtf8(text).c_str());
-    }
-    Answer Question(const std::string&, const std::string&) override { return Answer::No; }
-    std::optional<FileDialogResult> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<FileDialogResult> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    Answer SaveChangesPrompt() override { return Answer::Cancel; }
-    std::optional<int> ChooseColor(int) override { return std::nullopt; }
-    std::optional<std::string> ChooseSample() override { return std::nullopt; }
-    bool OpenWithShell(const std::string&) override { return false; }
-};
-
 AppFolders ToolFolders(const std::string& prog, const std::string& temp) {
-    AppFolders f;
-    f.prog = WithSlash(prog);
-    f.images = f.prog + "Images/";
-    f.vorlagen = f.prog + "Vorlagen/";
-    f.layouts = f.prog + "layouts/";
-    f.recom = f.prog + "recom/";
-    f.help = f.prog + "help/";
+    AppFolders f = AppFolders::InProgramFolder(prog);
     // Nothing of the user's is read or written: the work files go to our own folder.
     f.appData = f.documents = f.templates = f.config = f.temp = WithSlash(temp);
     return f;
@@ -176,7 +151,7 @@ int main(int argc, char** argv) {
         const std::string folder = work.filePath(QStringLiteral("sample%1").arg(number)).toStdString();
         QDir().mkpath(QString::fromStdString(folder));
 
-        ConsoleDialogs dialogs;
+        ConsoleDialogs dialogs("quillora_layoutshots");
         DocumentSession session(ToolFolders(prog, folder), dialogs);
         session.loading = true;
         session.Doc().currentFile = prog + "Vorlagen/" + sample.toStdString();
