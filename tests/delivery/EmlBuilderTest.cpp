@@ -146,6 +146,19 @@ TEST_F(EmlBuilderTest, DefaultNewsletterEmbedsEveryPictureOnce) {
     EXPECT_NE(ReadFileBytes(temp() + "preview1.html").find("\r<"), std::string::npos) << "fixture lost its bare CR";
 }
 
+TEST_F(EmlBuilderTest, PlainTextKeepsEqualsSignsInLinks) {
+    auto lines = session.Store().ReadLines(1);
+    lines[3] = "https://www.lindenhof-design.example/aktion?id=7&ref=newsletter";
+    session.Store().WriteLines(1, lines);
+    const std::string target = out + "links.eml";
+    Build(target);
+    const Checked c = Check(target);
+    ASSERT_TRUE(c.Ok()) << c.Errors();
+    const std::string plain = c.summary.value("plain").toString().toStdString();
+    EXPECT_NE(plain.find("aktion?id=7&ref=newsletter"), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("=3D"), std::string::npos);
+}
+
 TEST_F(EmlBuilderTest, ExternalPicturesKeepTheirWebAddresses) {
     // A body's own local picture is not embedded either: the external mode means no
     // picture travels with the message.

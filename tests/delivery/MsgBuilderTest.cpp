@@ -1,4 +1,5 @@
 #include "delivery/MsgBuilder.h"
+#include "render/Cp1252.h"
 
 #include "delivery/ProgramRunner.h"
 #include "document/DocumentSession.h"
@@ -72,6 +73,34 @@ TEST_F(MsgBuilderTest, ConverterWritesTheMessageToTheTarget) {
     EXPECT_TRUE(FileExists(temp() + "temp.eml"));
     EXPECT_FALSE(FileExists(temp() + "temp.msg")) << "the work file goes after the copy";
     EXPECT_EQ(dialogs.Count("shell"), 0);
+}
+
+// The independent reader rebuilds the newsletter from our MSG: same subject, the page
+// with its cid: references, every picture.
+TEST_F(MsgBuilderTest, IndependentReaderGetsTheNewsletterBack) {
+    const char* reader = "/usr/bin/msgconvert";
+    if (!fs::exists(reader)) GTEST_SKIP() << "no independent MSG reader installed";
+    InstallConverter();
+    Build(out + "news.msg");
+    const std::string back = out + "back.eml";
+    const std::string command = std::string(reader) + " --outfile '" + back + "' '" + out + "news.msg' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    // Prints the subject, how many cid: references have no picture part, and the parts.
+    const std::string check = "/usr/bin/python3 -c \"import email,re,sys\n"
+                              "from email import policy\n"
+                              "m=email.message_from_binary_file(open(sys.argv[1],'rb'),policy=policy.default)\n"
+                              "html=m.get_body(('html',)).get_content()\n"
+                              "imgs=[p for p in m.walk() if p.get_content_maintype()=='image']\n"
+                              "ids={str(p['content-id']).strip('<>') for p in imgs}\n"
+                              "refs=set(re.findall(r'cid:([^\\x22\\x27> ]+)',html))\n"
+                              "print(m['subject']); print(len(refs-ids)); print(len(imgs))\" '" + back + "'";
+    FILE* p = ::popen(check.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string outText;
+    char buf[1024];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) outText.append(buf, n);
+    ASSERT_EQ(::pclose(p), 0) << outText;
+    EXPECT_EQ(outText, Cp1252ToUtf8(session.Doc().settings.Berteff) + "\n" + "0\n9\n");
 }
 
 TEST_F(MsgBuilderTest, WithoutTargetTheMessageIsOpened) {
