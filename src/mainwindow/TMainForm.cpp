@@ -98,6 +98,7 @@ public:
             b->setFixedSize(18, 12);
             l->addWidget(b);
         }
+        setFixedSize(18, 24);
     }
     QToolButton* up;
     QToolButton* down;
