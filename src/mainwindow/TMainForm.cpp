@@ -845,7 +845,14 @@ void TMainForm::ShowEditorPanels() {
 
 bool TMainForm::CommitBlock() {
     QWidget* tab = pgc1->currentWidget();
+    const int selected = Doc().selectedBlock;
     const bool ok = session_.CommitBlock();
+    // The editor still shows the block just committed; keep it selected, so that what
+    // the user types next (after an export, say) is not silently dropped.
+    if (ok && selected >= 0 && selected < static_cast<int>(Doc().blockList.size())) {
+        Doc().selectedBlock = selected;
+        BlockListChanged();
+    }
     pgc1->setCurrentWidget(tab);
     ShowEditorPanels();
     return ok;

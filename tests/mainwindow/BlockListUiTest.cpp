@@ -126,15 +126,16 @@ private slots:
         QVERIFY(!form->EditorPanel->isHidden());
     }
 
-    void selectShowsTheBlockAndEditsWithoutSelectionAreNotStored() {
+    void selectShowsTheBlockAndEditsAfterACommitAreStored() {
         Open();
         ClickRow(2);
         QCOMPARE(form->HeadLineEdit->text(), QStringLiteral("Three"));
         QCOMPARE(form->Memo1->toPlainText(), QStringLiteral("body Three"));
-        form->CommitBlock();  // e.g. an export: no block selected afterwards
-        form->HeadLineEdit->setText("lost");
+        form->CommitBlock();  // e.g. an export
+        QCOMPARE(form->ListBox1->currentRow(), 2);
+        form->HeadLineEdit->setText("kept");
         form->CommitBlock();
-        QVERIFY(Saved().find("lost") == std::string::npos);
+        QVERIFY(Saved().find("[BLOCK003]\r\nkept\r\n") != std::string::npos);
     }
 };
 
