@@ -23,11 +23,5 @@ void ColorPanel::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
 }
 
-QColor ColorFromText(const std::string& text) {
-    if (text.size() != 7 || text[0] != '#') return {};
-    for (std::size_t i = 1; i < 7; ++i)
-        if (!std::isxdigit(static_cast<unsigned char>(text[i]))) return {};
-    return QColor(QString::fromLatin1(text.c_str()));
-}
 
 }  // namespace quillora

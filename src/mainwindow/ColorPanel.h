@@ -22,7 +22,4 @@ private:
     QColor color_;
 };
 
-// Colour text "#RRGGBB" to a colour; invalid text gives an invalid colour.
-QColor ColorFromText(const std::string& text);
-
 }  // namespace quillora
