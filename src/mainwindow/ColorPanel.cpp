@@ -23,5 +23,4 @@ void ColorPanel::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
 }
 
-
 }  // namespace quillora
