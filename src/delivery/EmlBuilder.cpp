@@ -1,4 +1,6 @@
 // Before any Qt header: glib names a struct member "signals", which Qt defines away.
+#include "GMimeSupport.h"
+
 #include <gmime/gmime.h>
 
 #include "delivery/EmlBuilder.h"
@@ -24,23 +26,6 @@ namespace fs = std::filesystem;
 
 namespace quillora {
 namespace {
-
-template <typename T>
-struct GUnref {
-    void operator()(T* p) const {
-        if (p) g_object_unref(p);
-    }
-};
-template <typename T>
-using GPtr = std::unique_ptr<T, GUnref<T>>;
-
-void InitMime() {
-    static const bool done = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)done;
-}
 
 // Page and text version are Windows-1252 bytes as written; the page's own meta tag
 // says iso-8859-1, but only windows-1252 names the quotes and the euro sign right.
@@ -223,7 +208,7 @@ void SetSubject(GMimeMessage* message, const std::string& utf8) {
 }  // namespace
 
 std::string ComposeEml(const EmlContent& content) {
-    InitMime();
+    InitGMime();
     std::vector<Picture> pictures;
     const std::string html =
         content.embedPictures ? EmbedPictures(content.html, content.pictureFolder, pictures) : content.html;

@@ -1,5 +1,7 @@
 #include "EmlReader.h"
 
+#include "GMimeSupport.h"
+
 #include <gmime/gmime.h>
 
 #include <cstdio>
@@ -9,23 +11,6 @@
 namespace quillora::msgconvert {
 
 namespace {
-
-template <typename T>
-struct GUnref {
-    void operator()(T* p) const {
-        if (p) g_object_unref(p);
-    }
-};
-template <typename T>
-using GPtr = std::unique_ptr<T, GUnref<T>>;
-
-void InitOnce() {
-    static const bool done = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)done;
-}
 
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -174,7 +159,7 @@ private:
 }  // namespace
 
 MailContent ParseEml(std::string_view bytes) {
-    InitOnce();
+    InitGMime();
     if (bytes.empty()) throw ConvertError("the file is empty");
 
     GPtr<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(bytes.data(), bytes.size()));
